@@ -1,0 +1,11 @@
+#include "app/AppState.h"
+
+namespace vamok {
+
+AppState& App()
+{
+    static AppState state;
+    return state;
+}
+
+} // namespace vamok
