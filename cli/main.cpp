@@ -1,7 +1,44 @@
-#include <cstdio>
+// vamok-cli: the scriptable face of the program's logic.
+#include "cli/Commands.h"
 
-int main()
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const std::vector<std::string>& args);
+    const char* usage;
+};
+
+const Command kCommands[] = {
+    // Each command adds its row here.
+};
+
+void PrintUsage()
 {
-    std::fprintf(stderr, "vamok-cli: no commands yet\n");
+    std::fprintf(stderr, "usage: vamok-cli COMMAND [arguments]\ncommands:\n");
+    for (const auto& c : kCommands)
+        std::fprintf(stderr, "  %s\n", c.usage);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        PrintUsage();
+        return 2;
+    }
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    for (const auto& c : kCommands) {
+        if (std::strcmp(argv[1], c.name) == 0)
+            return c.run(args);
+    }
+    std::fprintf(stderr, "vamok-cli: unknown command '%s'\n", argv[1]);
+    PrintUsage();
     return 2;
 }

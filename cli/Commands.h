@@ -1,0 +1,7 @@
+#pragma once
+// Entry points of the vamok-cli commands; each lives in its own Cli*.cpp.
+// Exit codes: 0 success, 1 the operation failed, 2 bad usage.
+#include <string>
+#include <vector>
+
+using CliArgs = std::vector<std::string>;
