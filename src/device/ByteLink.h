@@ -1,0 +1,31 @@
+#pragma once
+// A byte stream to the instrument, whatever carries it (serial port,
+// USB HID-UART bridge). The protocol code above it never knows which.
+#include <functional>
+#include <string>
+
+namespace vamok {
+
+class ByteLink {
+public:
+    virtual ~ByteLink() = default;
+
+    // Opens the link; on failure returns false and sets *error.
+    virtual bool Open(std::string* error) = 0;
+    virtual void Close() = 0;
+    virtual bool IsOpen() const = 0;
+    // Writes all bytes; false on a write error.
+    virtual bool Write(const std::string& bytes) = 0;
+    // Everything received so far and not yet read; never blocks.
+    virtual std::string ReadAvailable() = 0;
+    // Discards both directions' buffered bytes.
+    virtual void Purge() = 0;
+    virtual bool SetBaudRate(int baud) = 0;
+    virtual int BaudRate() const = 0;
+
+    // Called (on the UI thread) when bytes are ready to be read; links that
+    // must be polled never call it.
+    std::function<void()> DataAvailable;
+};
+
+} // namespace vamok

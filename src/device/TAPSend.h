@@ -1,0 +1,87 @@
+#pragma once
+// The command layer: the one object through which every exchange with the
+// instrument passes. It translates altarim-form commands for the newer
+// models, frames them, sends them over the serial port or the USB bridge,
+// waits, and hands back the reply in altarim form (or "").
+#include "device/CommandChannel.h"
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace vamok {
+
+class ByteLink;
+class PacketCollector;
+class ProtocolMonitor;
+
+// The instrument has answered an identification since it was last lost.
+// While false, SendCommand sends without waiting and returns "".
+// Cleared by the presence poller; forced true by the port searches while
+// they probe.
+inline bool DeviceAnswering = false;
+
+// Raised by SelectComPort when the port cannot be opened.
+class PortOpenError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TAPSend : public CommandChannel {
+public:
+    TAPSend();
+    ~TAPSend() override;
+    TAPSend(const TAPSend&) = delete;
+    TAPSend& operator=(const TAPSend&) = delete;
+
+    // Translates for the current LinkMode (App() flags), sends, waits and
+    // returns the reply in altarim form or "".
+    std::string SendCommand(const std::string& command, const std::string& start, int timeoutMs,
+                            int packetSize, const std::string& end) override;
+
+    // One framed exchange with the Quadrovan gateway, without translation.
+    // Returns the checked payload or "".
+    std::string SendQuadrovanFrame(const std::string& payload, const std::string& expectedPrefix,
+                                   int timeoutMs);
+
+    // Closes the port and opens serial port portNumber (1..64), or
+    // App().ComPortPath when that is set. Reopening the open port succeeds.
+    // Throws PortOpenError when the port cannot be opened (left closed).
+    void SelectComPort(int portNumber);
+    // The same for an explicit device path (pseudo-terminal, /dev/ttyUSB0).
+    void SelectComPortPath(const std::string& devicePath);
+    bool IsPortOpen() const;
+    int PortNumber() const;
+    // Sets the serial line speed (9600 or 115200) when it differs.
+    void SetLineSpeed(int baud);
+
+    // Called with each complete reply packet (serial collector) or frame
+    // (USB assembler).
+    void OnReplyPacket(const std::string& data);
+    // Called by the USB bridge with every chunk it read.
+    void OnUsbBytes(const std::string& bytes);
+
+    // Called when an identification-like reply arrives while DeviceAnswering
+    // is false (DeviceAnswering has just been set). The presence poller
+    // connects its "interval := 100 ms" here.
+    std::function<void()> OnDeviceAnswering;
+
+    // The protocol monitor's model (sent/received lists, terminal text).
+    ProtocolMonitor& Monitor();
+
+    // Replaces the serial link (the demo link and tests plug in their own).
+    void SetSerialLink(std::unique_ptr<ByteLink> link);
+
+private:
+    struct State;
+    std::unique_ptr<State> d_;
+};
+
+// The program's one command-layer object, created by main after the
+// application object and registered here. CommandLayer() throws
+// std::logic_error while none is registered.
+void SetCommandLayer(TAPSend* layer);
+TAPSend& CommandLayer();
+
+} // namespace vamok
