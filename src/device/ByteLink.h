@@ -14,10 +14,11 @@ public:
     virtual bool Open(std::string* error) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
-    // Writes all bytes; false on a write error.
-    virtual bool Write(const std::string& bytes) = 0;
-    // Everything received so far and not yet read; never blocks.
-    virtual std::string ReadAvailable() = 0;
+    // Writes the bytes; returns how many were accepted, -1 on a link error.
+    virtual long Write(const std::string& bytes) = 0;
+    // Appends everything received and not yet read to out; never blocks.
+    // False on a link error.
+    virtual bool ReadAvailable(std::string& out) = 0;
     // Discards both directions' buffered bytes.
     virtual void Purge() = 0;
     virtual bool SetBaudRate(int baud) = 0;

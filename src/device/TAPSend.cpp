@@ -1,46 +1,223 @@
 #include "device/TAPSend.h"
 
+#include "app/AppState.h"
+#include "app/ConnectionSettings.h"
+#include "device/CommandTranslation.h"
+#include "device/Frame.h"
+#include "device/LinkMode.h"
+#include "device/PacketCollector.h"
 #include "device/ProtocolMonitor.h"
+#include "device/SerialLink.h"
+#include "device/UsbBridge.h"
+#include "device/UsbFrameAssembler.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QThread>
 
 namespace vamok {
 
+namespace {
+
+constexpr int kAltarimBaud = 9600;
+constexpr int kQuadrovanBaud = 115200;
+
+TAPSend* g_commandLayer = nullptr;
+
+} // namespace
+
 struct TAPSend::State {
-    ProtocolMonitor monitor;
+    SerialLink serial;
     int portNumber = 1;
+    PacketCollector collector;
+    UsbBridge bridge{MakeHidApiBackend()};
+    UsbFrameAssembler assembler;
+    ProtocolMonitor monitor;
+    std::string reply;
+    bool received = false;
+    // Expired: the exchange has timed out.
+    QDeadlineTimer replyTimer{0};
+    QElapsedTimer clock;
 };
 
-TAPSend::TAPSend() : d_(std::make_unique<State>()) {}
-TAPSend::~TAPSend() = default;
-
-std::string TAPSend::SendCommand(const std::string&, const std::string&, int, int, const std::string&)
+bool IsIdentificationLike(const std::string& packet)
 {
-    return {};
+    auto startsWith = [&packet](const std::string& prefix) { return packet.rfind(prefix, 0) == 0; };
+    return startsWith("VAMOK")
+        || (packet.size() > 12 && (startsWith(std::string(1, kSTX) + "SNR")
+                                   || startsWith(std::string(1, kSTX) + "SER")));
 }
 
-std::string TAPSend::SendQuadrovanFrame(const std::string&, const std::string&, int) { return {}; }
+TAPSend::TAPSend() : d_(std::make_unique<State>())
+{
+    d_->clock.start();
+    d_->serial.DataAvailable = [this] { SerialDataAvailable(); };
+    d_->bridge.BytesRead = [this](const std::string& bytes) { OnUsbBytes(bytes); };
+    d_->bridge.ConfigureModel(App().VentiqMode, App().UsbMode);
+}
+
+TAPSend::~TAPSend()
+{
+    if (g_commandLayer == this)
+        g_commandLayer = nullptr;
+}
+
+std::string TAPSend::SendCommand(const std::string& command, const std::string& start,
+                                 int timeoutMs, int packetSize, const std::string& end)
+{
+    const DialectEvents events{[this] {
+                                   if (Beep)
+                                       Beep();
+                               },
+                               [this](const std::string& model) { ModelIdentified(model); }};
+    switch (CurrentLinkMode()) {
+    case LinkMode::RixUsb:
+    case LinkMode::VentiqUsb:
+        return ExchangeUsb(
+            command, timeoutMs, App().VentiqMode,
+            [this](const std::string& payload, const std::string&, int t) {
+                return SendUsbFrame(payload, t);
+            },
+            events);
+    case LinkMode::QuadrovanCom:
+        return ExchangeQuadrovan(
+            command, start, timeoutMs,
+            [this](const std::string& payload, const std::string& prefix, int t) {
+                return SendQuadrovanFrame(payload, prefix, t);
+            },
+            events);
+    case LinkMode::AltarimCom:
+        break;
+    }
+    return ExchangeAltarim(command, start, end, packetSize, timeoutMs,
+                           App().QuadrovanMode ? kQuadrovanBaud : kAltarimBaud);
+}
+
+std::string TAPSend::SendQuadrovanFrame(const std::string& payload,
+                                        const std::string& expectedPrefix, int timeoutMs)
+{
+    if (payload.empty())
+        return {};
+    const std::string packet = ExchangeAltarim(BuildFrame(payload), kSTX + expectedPrefix,
+                                               std::string(1, kETX), 0, timeoutMs, kQuadrovanBaud);
+    return CheckFrame(packet);
+}
+
+void TAPSend::ClearReply()
+{
+    d_->reply.clear();
+    d_->received = false;
+}
+
+std::string TAPSend::ExchangeAltarim(const std::string& command, const std::string& start,
+                                     const std::string& end, int packetSize, int timeoutMs,
+                                     int baud)
+{
+    d_->collector.Configure(start, end, packetSize);
+    QCoreApplication::processEvents();
+    ClearReply();
+    SetLineSpeed(baud);
+    d_->serial.Write(command); // a failed write ends by timeout
+    d_->monitor.AppendTerminal(command);
+    d_->replyTimer.setRemainingTime(timeoutMs);
+    Wait(false);
+    const std::string result = d_->reply;
+    d_->monitor.LogTraffic(command, d_->reply);
+    return result;
+}
+
+std::string TAPSend::SendUsbFrame(const std::string& payload, int timeoutMs)
+{
+    if (payload.empty())
+        return {};
+    const std::string frame = BuildFrame(payload);
+    ClearReply();
+    d_->bridge.SIHIDSendData(frame);
+    d_->replyTimer.setRemainingTime(timeoutMs);
+    Wait(true);
+    d_->monitor.LogTraffic(frame, d_->reply);
+    return CheckFrame(d_->reply);
+}
+
+void TAPSend::Wait(bool usb)
+{
+    if (!DeviceAnswering)
+        return;
+    while (!d_->received && !d_->replyTimer.hasExpired()) {
+        QCoreApplication::processEvents();
+        if (usb)
+            d_->bridge.CheckReceiveData(true);
+        QThread::msleep(1);
+    }
+}
+
+void TAPSend::SerialDataAvailable()
+{
+    std::string bytes;
+    if (!d_->serial.ReadAvailable(bytes) || bytes.empty())
+        return;
+    d_->monitor.LogTraffic(bytes, d_->reply);
+    d_->monitor.AppendTerminal(bytes);
+    for (const std::string& packet : d_->collector.Feed(bytes, d_->clock.elapsed()))
+        OnReplyPacket(packet);
+}
+
+void TAPSend::OnReplyPacket(const std::string& data)
+{
+    d_->reply = data;
+    d_->received = true;
+    if (!DeviceAnswering && IsIdentificationLike(data)) {
+        DeviceAnswering = true;
+        if (OnDeviceAnswering)
+            OnDeviceAnswering();
+    }
+}
+
+void TAPSend::OnUsbBytes(const std::string& bytes)
+{
+    for (const std::string& frame : d_->assembler.Feed(bytes))
+        OnReplyPacket(frame);
+}
+
+void TAPSend::ModelIdentified(const std::string& model)
+{
+    App().LastVamok = model;
+    WriteDeviceHistory();
+}
 
 void TAPSend::SelectComPort(int portNumber)
 {
     d_->portNumber = portNumber;
-    throw PortOpenError("serial link not available yet");
+    SelectComPortPath(App().ComPortPath.empty() ? ComPortDevicePath(portNumber)
+                                                : App().ComPortPath);
 }
 
-void TAPSend::SelectComPortPath(const std::string&)
+void TAPSend::SelectComPortPath(const std::string& devicePath)
 {
-    throw PortOpenError("serial link not available yet");
+    d_->serial.Close();
+    d_->collector.SetEnabled(false);
+    d_->serial.SetDevicePath(devicePath);
+    QCoreApplication::processEvents();
+    d_->collector.SetEnabled(true);
+    std::string error;
+    if (!d_->serial.Open(&error))
+        throw PortOpenError(error);
+    d_->serial.Purge();
+    QCoreApplication::processEvents();
 }
 
-bool TAPSend::IsPortOpen() const { return false; }
+bool TAPSend::IsPortOpen() const { return d_->serial.IsOpen(); }
 int TAPSend::PortNumber() const { return d_->portNumber; }
-void TAPSend::SetLineSpeed(int) {}
-void TAPSend::OnReplyPacket(const std::string&) {}
-void TAPSend::OnUsbBytes(const std::string&) {}
-ProtocolMonitor& TAPSend::Monitor() { return d_->monitor; }
-void TAPSend::SetSerialLink(std::unique_ptr<ByteLink>) {}
 
-namespace {
-TAPSend* g_commandLayer = nullptr;
+void TAPSend::SetLineSpeed(int baud)
+{
+    if (d_->serial.BaudRate() != baud)
+        d_->serial.SetBaudRate(baud);
 }
+
+UsbBridge& TAPSend::Bridge() { return d_->bridge; }
+ProtocolMonitor& TAPSend::Monitor() { return d_->monitor; }
 
 void SetCommandLayer(TAPSend* layer) { g_commandLayer = layer; }
 

@@ -12,9 +12,8 @@
 
 namespace vamok {
 
-class ByteLink;
-class PacketCollector;
 class ProtocolMonitor;
+class UsbBridge;
 
 // The instrument has answered an identification since it was last lost.
 // While false, SendCommand sends without waiting and returns "".
@@ -67,16 +66,33 @@ public:
     // connects its "interval := 100 ms" here.
     std::function<void()> OnDeviceAnswering;
 
+    // Sounds a beep (a command that lacks its parameter, an empty record).
+    // The protocol monitor window connects the system beep.
+    std::function<void()> Beep;
+
+    // The USB bridge behind the rix/Ventiq links (its window and the
+    // settings window reconfigure it and show its device list).
+    UsbBridge& Bridge();
     // The protocol monitor's model (sent/received lists, terminal text).
     ProtocolMonitor& Monitor();
 
-    // Replaces the serial link (the demo link and tests plug in their own).
-    void SetSerialLink(std::unique_ptr<ByteLink> link);
-
 private:
+    std::string ExchangeAltarim(const std::string& command, const std::string& start,
+                                const std::string& end, int packetSize, int timeoutMs, int baud);
+    std::string SendUsbFrame(const std::string& payload, int timeoutMs);
+    void ClearReply();
+    void Wait(bool usb);
+    void SerialDataAvailable();
+    void ModelIdentified(const std::string& model);
+
     struct State;
     std::unique_ptr<State> d_;
 };
+
+// A reply that shows an instrument is there: an altarim identification
+// ("VAMOK...") or a framed serial-number answer (STX "SNR"/"SER", more than
+// 12 bytes).
+bool IsIdentificationLike(const std::string& packet);
 
 // The program's one command-layer object, created by main after the
 // application object and registered here. CommandLayer() throws

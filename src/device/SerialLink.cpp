@@ -1,0 +1,101 @@
+#include "device/SerialLink.h"
+
+namespace vamok {
+
+std::string ComPortDevicePath(int portNumber)
+{
+    if (portNumber >= 1 && portNumber <= 16)
+        return "/dev/ttyUSB" + std::to_string(portNumber - 1);
+    if (portNumber >= 17 && portNumber <= 24)
+        return "/dev/ttyACM" + std::to_string(portNumber - 17);
+    if (portNumber >= 25 && portNumber <= 64)
+        return "/dev/ttyS" + std::to_string(portNumber - 25);
+    return {};
+}
+
+SerialLink::SerialLink()
+{
+    port_.setReadBufferSize(kBufferSize);
+    QObject::connect(&port_, &QSerialPort::readyRead, [this] {
+        if (DataAvailable)
+            DataAvailable();
+    });
+}
+
+void SerialLink::SetDevicePath(const std::string& path)
+{
+    Close();
+    path_ = path;
+}
+
+bool SerialLink::Open(std::string* error)
+{
+    if (port_.isOpen())
+        return true;
+    if (path_.empty()) {
+        if (error)
+            *error = "no serial port chosen";
+        return false;
+    }
+    port_.setPortName(QString::fromStdString(path_));
+    if (!port_.open(QIODevice::ReadWrite)) {
+        if (error)
+            *error = path_ + ": " + port_.errorString().toStdString();
+        return false;
+    }
+    port_.setBaudRate(baud_);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    // Modem lines do not exist on every device (pseudo-terminals); the
+    // instrument does not need them, so a refusal is of no consequence.
+    port_.setDataTerminalReady(false);
+    port_.setRequestToSend(false);
+    port_.clearError();
+    port_.clear(QSerialPort::AllDirections);
+    return true;
+}
+
+void SerialLink::Close()
+{
+    if (port_.isOpen())
+        port_.close();
+}
+
+bool SerialLink::IsOpen() const { return port_.isOpen(); }
+
+long SerialLink::Write(const std::string& bytes)
+{
+    if (!port_.isOpen())
+        return -1;
+    const qint64 n = port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    // Hand the bytes to the driver now, so the reply timeout counts from here.
+    port_.flush();
+    return static_cast<long>(n);
+}
+
+bool SerialLink::ReadAvailable(std::string& out)
+{
+    if (!port_.isOpen())
+        return false;
+    const QByteArray data = port_.readAll();
+    out.append(data.constData(), static_cast<std::size_t>(data.size()));
+    return true;
+}
+
+void SerialLink::Purge()
+{
+    if (port_.isOpen())
+        port_.clear(QSerialPort::AllDirections);
+}
+
+bool SerialLink::SetBaudRate(int baud)
+{
+    baud_ = baud;
+    return !port_.isOpen() || port_.setBaudRate(baud);
+}
+
+int SerialLink::BaudRate() const { return baud_; }
+
+} // namespace vamok
