@@ -103,13 +103,16 @@ std::int32_t Convert(const Word& w, std::uint16_t value, std::int64_t firmware)
     return NoValue;
 }
 
+// Every firmware sends the first 25 words.
+bool Sends(std::int64_t firmware, const Word& w) { return w.firmware == 0 || firmware >= w.firmware; }
+
 } // namespace
 
 std::size_t RixRecordDecoder::RequiredLength(std::int64_t firmware)
 {
     std::size_t sent = 0;
     for (const Word& w : kWords)
-        if (firmware >= w.firmware)
+        if (Sends(firmware, w))
             ++sent;
     // The words are in firmware order, so the sent ones are a prefix.
     return kReadingsOffset + 2 * sent;
@@ -136,7 +139,7 @@ DecodeStatus RixRecordDecoder::Decode(std::string_view record, const DecodeConte
         const Word& w = kWords[i];
         // A word the firmware does not send reads as FF FF.
         const std::uint16_t value =
-            ctx.firmware >= w.firmware ? r.word(kReadingsOffset + 2 * i) : 0xFFFF;
+            Sends(ctx.firmware, w) ? r.word(kReadingsOffset + 2 * i) : 0xFFFF;
         *out.number(w.field) = Convert(w, value, ctx.firmware);
     }
     row = std::move(out);

@@ -2,26 +2,21 @@
 // The PMV side of a row: which air velocity feeds the PMV, and the three
 // season PMV texts computed from the row's texts and its workplace type.
 #include "measure/MeasurementTable.h"
+#include "measure/PmvAirVelocity.h"
 
 #include <string>
 
 namespace vamok {
 
 struct PmvSettings {
-    // Source of the air velocity ("PMV_Luftg"): 0 mean of the three series,
-    // 1 series I, 2 single value, 3 automatic (default), 4 series II,
-    // 5 series III, anything else the single value.
-    int airVelocitySetting = 3;
+    // Source of the air velocity ("PMV_Luftg", see PmvAirVelocity.h).
+    int airVelocitySetting = kPmvWindAutomatic;
     // The GT texts are globe temperatures (false while mean radiant
     // temperature is being entered).
     bool radiantIsGlobe = true;
     // Developer mode selects the 15 cm globe.
     bool smallGlobe = false;
 };
-
-// Air velocity for the PMV in hundredths of m/s. A missing series value
-// ("-,--" or empty) takes no part in a mean.
-int AirVelocityForPmv(const RowTexts& texts, int setting);
 
 // PMV x 100 of season 1 (summer), 2 (mean) or 3 (winter) from the row's
 // Temp, GT, Feu, air velocity and the clothing of its type in PCTypes.
