@@ -1,0 +1,21 @@
+#pragma once
+// Confirming a working folder typed or picked in the folder dialog.
+#include "app/MainMessages.h"
+
+#include <functional>
+#include <string>
+
+namespace vamok {
+
+// Yes/No question (text, caption); true for Yes.
+using AskYesNoFn = std::function<bool(const std::string& text, const std::string& caption)>;
+using ShowMessageFn = std::function<void(const std::string& text, const std::string& caption)>;
+
+// Appends a separator to `folder` when missing and makes it the current
+// directory. A folder that does not exist is created after asking (the
+// default working folder without asking). True when the dialog closes with
+// OK; false for No or when the folder cannot be created (reported).
+bool ConfirmFolder(std::string& folder, const MessageText& message, const AskYesNoFn& ask,
+                   const ShowMessageFn& show);
+
+} // namespace vamok
