@@ -230,12 +230,13 @@ void PresencePoller::ApplyIdentification(const std::string& prefixedReply)
         const std::string& serial = *id.SerialText;
         hooks_.SerialPanelChanged(serial);
         present_ = true;
-        if (!known_.Contains(serial) || serial != serialText_) {
+        if (!known_.Contains(serial) || serial != lastSerial_) {
             DeviceTypes().clear();
             known_.Append(serial);
             hooks_.NewInstrument();
         }
         serialText_ = serial;
+        lastSerial_ = serial;
     }
     unanswered_ = false;
     if (id.VersionText) {

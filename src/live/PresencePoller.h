@@ -125,7 +125,8 @@ private:
     bool unanswered_ = false;
     bool present_ = false;
     int resets_ = 0;
-    std::string serialText_;
+    std::string serialText_; // cleared when the instrument is lost
+    std::string lastSerial_; // the serial text this window saw last
     std::vector<std::function<void()>> afterTick_;
 };
 
