@@ -1,0 +1,48 @@
+#pragma once
+#include "sim/FaultInjector.h"
+#include "sim/Instrument.h"
+
+#include <csignal>
+#include <string>
+
+namespace vamok::sim {
+
+struct ServeOptions {
+    FaultOptions faults;
+    int delayMs = 0;          // wait before each answer
+    bool pace = false;        // send no faster than the instrument's line speed
+    std::string recordPath;   // where the writes go (empty: nowhere)
+    int quietDropMs = 1000;   // an unfinished command is forgotten after this pause
+};
+
+// Plays the instrument on a pseudo-terminal in raw mode: the program opens
+// the terminal's path like a serial port.
+class PtyServer {
+public:
+    PtyServer(Instrument& instrument, ServeOptions options);
+    ~PtyServer();
+    PtyServer(const PtyServer&) = delete;
+    PtyServer& operator=(const PtyServer&) = delete;
+
+    bool open(std::string& error);
+    const std::string& path() const { return path_; }
+    // Serves until stop becomes non-zero; writes the record file on every
+    // write into the instrument and once more at the end.
+    void serve(const volatile std::sig_atomic_t& stop);
+
+private:
+    void answer(const std::string& bytes, const volatile std::sig_atomic_t& stop);
+    void send(const std::string& bytes, const volatile std::sig_atomic_t& stop);
+    bool writeSome(const char* data, std::size_t size, const volatile std::sig_atomic_t& stop);
+    void saveRecord();
+
+    Instrument& instrument_;
+    ServeOptions options_;
+    FaultInjector faults_;
+    int master_ = -1;
+    int slave_ = -1; // kept open so the line survives the program closing its end
+    std::string path_;
+    int savedWrites_ = -1;
+};
+
+} // namespace vamok::sim
