@@ -3,6 +3,7 @@
 // switches and the few values that every window reads. Texts are CP1252 bytes.
 #include <array>
 #include <string>
+#include <vector>
 
 namespace vamok {
 
@@ -51,6 +52,10 @@ struct AppState {
     bool FoundRix = false;
     bool FoundAltarim = false;
     bool FoundQuadrovan = false;
+
+    // The type names in use on the instrument, entry k for type slot k + 1
+    // (the main window's hidden list `UsedAPT` shows it).
+    std::vector<std::string> UsedAPT;
 };
 
 // The one instance. Tests reset it with `App() = AppState{};`.
