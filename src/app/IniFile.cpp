@@ -34,10 +34,10 @@ char FoldByte(char c)
         return static_cast<char>(byte - 0x20);
     }
     switch (byte) {
-    case 0x9A: return static_cast<char>(0x8A); // š
-    case 0x9C: return static_cast<char>(0x8C); // œ
-    case 0x9E: return static_cast<char>(0x8E); // ž
-    case 0xFF: return static_cast<char>(0x9F); // ÿ
+    case 0x9A: return static_cast<char>(0x8A); // s caron
+    case 0x9C: return static_cast<char>(0x8C); // oe
+    case 0x9E: return static_cast<char>(0x8E); // z caron
+    case 0xFF: return static_cast<char>(0x9F); // y diaeresis
     default: return c;
     }
 }
