@@ -2,31 +2,16 @@
 
 #include "app/AppState.h"
 #include "app/Cp1252.h"
+#include "types/FixedText.h"
 #include "types/TypeLibrary.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <cstdlib>
-
 namespace vamok {
 
 namespace {
-
-// value / 100 as "%1.2f" with the locale's decimal separator, exactly.
-std::string Hundredths(std::int32_t value)
-{
-    const long long v = value;
-    const long long magnitude = std::llabs(v);
-    std::string text = v < 0 ? "-" : "";
-    text += std::to_string(magnitude / 100);
-    text += App().DecimalSep;
-    const long long fraction = magnitude % 100;
-    text += static_cast<char>('0' + fraction / 10);
-    text += static_cast<char>('0' + fraction % 10);
-    return text;
-}
 
 std::string RowLine(const TAPDef& type, int row)
 {
@@ -35,7 +20,7 @@ std::string RowLine(const TAPDef& type, int row)
         if (column > 1)
             line += ';';
         const std::int32_t value = type.at(column, row);
-        line += IsHundredthsRow(row) ? Hundredths(value) : std::to_string(value);
+        line += IsHundredthsRow(row) ? FixedText(value / 100.0L, 2, App().DecimalSep) : std::to_string(value);
     }
     return line;
 }
