@@ -31,7 +31,9 @@ struct TAPSend::State {
     SerialLink serial;
     int portNumber = 1;
     PacketCollector collector;
-    UsbBridge bridge{MakeHidApiBackend()};
+    explicit State(std::unique_ptr<HidBackend> hid) : bridge(std::move(hid)) {}
+
+    UsbBridge bridge;
     UsbFrameAssembler assembler;
     ProtocolMonitor monitor;
     std::string reply;
@@ -49,7 +51,7 @@ bool IsIdentificationLike(const std::string& packet)
                                    || startsWith(std::string(1, kSTX) + "SER")));
 }
 
-TAPSend::TAPSend() : d_(std::make_unique<State>())
+TAPSend::TAPSend(std::unique_ptr<HidBackend> hid) : d_(std::make_unique<State>(std::move(hid)))
 {
     d_->clock.start();
     d_->serial.DataAvailable = [this] { SerialDataAvailable(); };

@@ -4,6 +4,7 @@
 // models, frames them, sends them over the serial port or the USB bridge,
 // waits, and hands back the reply in altarim form (or "").
 #include "device/CommandChannel.h"
+#include "device/HidDevice.h"
 
 #include <functional>
 #include <memory>
@@ -29,7 +30,8 @@ public:
 
 class TAPSend : public CommandChannel {
 public:
-    TAPSend();
+    // hid: how the USB bridge is reached (hidapi unless a test plays it).
+    explicit TAPSend(std::unique_ptr<HidBackend> hid = MakeHidApiBackend());
     ~TAPSend() override;
     TAPSend(const TAPSend&) = delete;
     TAPSend& operator=(const TAPSend&) = delete;
