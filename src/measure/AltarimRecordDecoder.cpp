@@ -103,8 +103,8 @@ DecodeStatus AltarimRecordDecoder::Decode(std::string_view record, const DecodeC
     RawRow out = row;
     if (!ctx.partial) {
         const std::string nameAndType = ReplaceDisplayUmlauts(r.text(kNameOffset, 12));
-        out.Name = nameAndType.substr(0, kNameLength);
-        out.Type = nameAndType.substr(kTypeOffset - kNameOffset, 4);
+        out.Name = FieldText(std::string_view(nameAndType).substr(0, kNameLength));
+        out.Type = FieldText(std::string_view(nameAndType).substr(kTypeOffset - kNameOffset, 4));
         out.Temp = Plain(readings.word(0));
         const std::uint16_t feu = readings.word(2);
         out.Feu = feu >= 1 && feu <= 999 ? feu : NoValue;

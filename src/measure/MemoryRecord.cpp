@@ -15,6 +15,11 @@ bool IsRecordFor(std::string_view record, int workplace)
     return !record.empty() && static_cast<std::uint8_t>(record[0]) == workplace;
 }
 
+std::string FieldText(std::string_view field)
+{
+    return std::string(field.substr(0, field.find('\0')));
+}
+
 std::string TrimBlanks(std::string_view s)
 {
     const auto first = s.find_first_not_of(' ');

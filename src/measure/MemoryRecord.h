@@ -39,6 +39,9 @@ private:
 // Offset 0 of every record holds its workplace number.
 bool IsRecordFor(std::string_view record, int workplace);
 
+// A text field of a record ends at its first 0x00 byte, if any.
+std::string FieldText(std::string_view field);
+
 // Blanks removed at both ends (names of the USB instruments).
 std::string TrimBlanks(std::string_view s);
 

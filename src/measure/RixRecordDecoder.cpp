@@ -130,8 +130,8 @@ DecodeStatus RixRecordDecoder::Decode(std::string_view record, const DecodeConte
         return DecodeStatus::TooShort;
 
     RawRow out = row;
-    out.Name = TrimBlanks(r.text(kNameOffset, kNameLength));
-    out.Type = r.text(kTypeOffset, 4);
+    out.Name = TrimBlanks(FieldText(r.text(kNameOffset, kNameLength)));
+    out.Type = FieldText(r.text(kTypeOffset, 4));
     const int profile = r.byte(kProfileOffset);
     out.Profile = std::to_string(profile > 9 ? 0 : profile);
     out.MessZeit = MeasuringTimeText(r.dword(kTimeOffset));

@@ -35,8 +35,8 @@ DecodeStatus VentiqRecordDecoder::Decode(std::string_view record, const DecodeCo
         return DecodeStatus::TooShort;
 
     RawRow out = row;
-    out.Name = TrimBlanks(r.text(kNameOffset, kNameLength));
-    out.Type = r.text(kTypeOffset, 4);
+    out.Name = TrimBlanks(FieldText(r.text(kNameOffset, kNameLength)));
+    out.Type = FieldText(r.text(kTypeOffset, 4));
     out.MessZeit = MeasuringTimeText(r.dword(kTimeOffset));
     for (std::size_t i = 0; i < kWords.size(); ++i) {
         const std::uint16_t w = r.word(kReadingsOffset + 2 * i);

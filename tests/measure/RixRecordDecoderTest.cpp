@@ -198,6 +198,13 @@ TEST(RixRecordDecoder, NameLosesBlanksAtBothEnds)
     ASSERT_EQ(RixRecordDecoder().Decode(r.bytes(), Context(1, Fw(3, 0, 0)), row),
               DecodeStatus::Decoded);
     EXPECT_EQ(row.Name, "Lager 3");
+
+    // A name field ends at a 0x00 byte; nothing after it reaches the texts.
+    r.text(1, std::string("Lager\0xyz", 9) + std::string(11, '\0'));
+    r.text(21, std::string("AB\0\0", 4));
+    RixRecordDecoder().Decode(r.bytes(), Context(1, Fw(3, 0, 0)), row);
+    EXPECT_EQ(row.Name, "Lager");
+    EXPECT_EQ(row.Type, "AB");
 }
 
 TEST(RixRecordDecoder, ProfileAboveNineIsZeroAndUnsetTimesAreEmpty)
