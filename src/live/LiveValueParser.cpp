@@ -1,5 +1,7 @@
 #include "live/LiveValueParser.h"
 
+#include "app/TextHelpers.h"
+
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -59,16 +61,6 @@ struct VentiqSource {
 };
 const std::array<VentiqSource, 4> kVentiqSources{{{"M0", 9}, {"M1", 11}, {"M2", 10}, {"M7", 12}}};
 
-std::string Formatted(const char* format, double value, char decimalSep)
-{
-    char buf[64];
-    std::snprintf(buf, sizeof buf, format, value);
-    std::string s = buf;
-    if (const auto dot = s.find('.'); dot != std::string::npos)
-        s[dot] = decimalSep;
-    return s;
-}
-
 std::string FormattedInt(const char* format, long value)
 {
     char buf[64];
@@ -101,38 +93,27 @@ std::string ValueText(const Code& code, int codeNumber, unsigned raw, const Live
     const int value = signedValue ? Signed16(raw) : static_cast<int>(raw);
     switch (code.Kind) {
     case Style::Tenths:
-        return Formatted("%7.1f", value / 10.0, o.DecimalSep);
+        return FormatLiveNumber("%7.1f", value / 10.0, o.DecimalSep);
     case Style::Humidity:
         if (value == 0 || value >= 1000)
             return kNotAvailable;
-        return Formatted("%7.1f", value / 10.0, o.DecimalSep);
+        return FormatLiveNumber("%7.1f", value / 10.0, o.DecimalSep);
     case Style::Luminance:
         if (o.LuminanceTest)
             return FormattedInt("%7ld", static_cast<long>(value * 0.4 - 400));
-        return Formatted("%7.1f", value / 10.0, o.DecimalSep);
+        return FormatLiveNumber("%7.1f", value / 10.0, o.DecimalSep);
     case Style::Whole:
         return FormattedInt("%5ld  ", value);
     case Style::Thousandths:
-        return Formatted("%9.3f", value / 1000.0, o.DecimalSep);
+        return FormatLiveNumber("%9.3f", value / 1000.0, o.DecimalSep);
     case Style::Hundredths:
-        return Formatted("%8.2f", value / 100.0, o.DecimalSep);
+        return FormatLiveNumber("%8.2f", value / 100.0, o.DecimalSep);
     case Style::Globe:
-        return Formatted("%7.1f", RoundedHalfEven(value, 10) / 10.0, o.DecimalSep);
+        return FormatLiveNumber("%7.1f", RoundedHalfEven(value, 10) / 10.0, o.DecimalSep);
     case Style::Ignored:
         break;
     }
     return {};
-}
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return 0;
 }
 
 // The 16-bit value after the marker: two bytes, high first; on the Ventiq
@@ -146,12 +127,8 @@ std::optional<unsigned> RawAfter(const std::string& reply, const char* marker, b
     const std::size_t need = hexText ? 4 : 2;
     if (reply.size() < at + need)
         return std::nullopt;
-    const auto byte = [&](std::size_t k) -> unsigned {
-        if (hexText)
-            return static_cast<unsigned>(HexDigit(reply[at + 2 * k]) * 16 + HexDigit(reply[at + 2 * k + 1]));
-        return static_cast<unsigned char>(reply[at + k]);
-    };
-    return byte(0) * 256u + byte(1);
+    const std::string bytes = hexText ? HexDecode(reply.substr(at, need)) : reply.substr(at, need);
+    return static_cast<unsigned char>(bytes[0]) * 256u + static_cast<unsigned char>(bytes[1]);
 }
 
 void ParseVentiq(const std::string& reply, const LiveParseOptions& o, TVamokAPDatenStrg& rec)
@@ -180,6 +157,16 @@ void ParseBinary(const std::string& reply, const LiveParseOptions& o, TVamokAPDa
 }
 
 } // namespace
+
+std::string FormatLiveNumber(const char* format, double value, char decimalSep)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, value);
+    std::string s = buf;
+    if (const auto dot = s.find('.'); dot != std::string::npos)
+        s[dot] = decimalSep;
+    return s;
+}
 
 TVamokAPDatenStrg ParseLiveValues(const std::string& prefixedReply, const LiveParseOptions& options)
 {

@@ -18,6 +18,9 @@ struct LiveParseOptions {
 // Fills every value field except PMV (left empty; see LivePmv.h).
 TVamokAPDatenStrg ParseLiveValues(const std::string& prefixedReply, const LiveParseOptions& options);
 
+// printf-style `format` of one double, with decimalSep for the point.
+std::string FormatLiveNumber(const char* format, double value, char decimalSep);
+
 // The Quadrovan's extra values: with a "GVR" reply of at least 4 bytes,
 // "Mf" + bytes 1-2 (globe temperature) and "Mg" + bytes 3-4 (CO2) are
 // appended to the values reply.

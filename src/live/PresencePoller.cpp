@@ -2,8 +2,10 @@
 
 #include "app/AppState.h"
 #include "app/ConnectionSettings.h"
+#include "app/TextHelpers.h"
 #include "device/TAPSend.h"
 #include "live/IdentificationParser.h"
+#include "live/LivePmv.h"
 #include "live/LiveValueParser.h"
 #include "types/TypeLibrary.h"
 
@@ -34,19 +36,7 @@ std::string PortLabel()
 // Firmware before 1.4.3 has no TVOC and CO sensor.
 bool OldFirmware(const std::string& version)
 {
-    int parts[3] = {0, 0, 0};
-    std::size_t at = 0;
-    for (int k = 0; k < 3; ++k) {
-        const auto end = version.find('.', at);
-        const std::string part = version.substr(at, end == std::string::npos ? std::string::npos : end - at);
-        if (part.empty() || part.size() > 3 || !std::all_of(part.begin(), part.end(), ::isdigit))
-            return true;
-        parts[k] = std::stoi(part);
-        if ((end == std::string::npos) != (k == 2))
-            return true;
-        at = end + 1;
-    }
-    return (parts[0] << 16 | parts[1] << 8 | parts[2]) < (1 << 16 | 4 << 8 | 3);
+    return VersionToNumber(version, 3) < VersionToNumber("1.4.3", 3);
 }
 
 } // namespace
@@ -232,6 +222,7 @@ void PresencePoller::ApplyIdentification(const std::string& prefixedReply)
         present_ = true;
         if (!known_.Contains(serial) || serial != lastSerial_) {
             DeviceTypes().clear();
+            App().UsedAPT.clear();
             known_.Append(serial);
             hooks_.NewInstrument();
         }
@@ -262,7 +253,7 @@ void PresencePoller::PollValues()
     options.OldFirmware = OldFirmware(App().DeviceVersion);
     options.DecimalSep = App().DecimalSep;
     TVamokAPDatenStrg record = ParseLiveValues(PrefixWithLength(reply), options);
-    record[TVamokAPDatenStrg::PMV] = kNotAvailable;
+    record[TVamokAPDatenStrg::PMV] = LivePmvText(record, FirstPcTypeOrNull(), App().DecimalSep);
     hooks_.LiveValues(record);
     ShowRecord(record);
 }
