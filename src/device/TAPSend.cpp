@@ -38,6 +38,7 @@ struct TAPSend::State {
     ProtocolMonitor monitor;
     std::string reply;
     bool received = false;
+    bool usbFramesOnSerial = false;
     // Expired: the exchange has timed out.
     QDeadlineTimer replyTimer{0};
     QElapsedTimer clock;
@@ -135,9 +136,12 @@ std::string TAPSend::SendUsbFrame(const std::string& payload, int timeoutMs)
         return {};
     const std::string frame = BuildFrame(payload);
     ClearReply();
-    d_->bridge.SIHIDSendData(frame);
+    if (d_->usbFramesOnSerial)
+        d_->serial.Write(frame);
+    else
+        d_->bridge.SIHIDSendData(frame);
     d_->replyTimer.setRemainingTime(timeoutMs);
-    Wait(true);
+    Wait(!d_->usbFramesOnSerial);
     d_->monitor.LogTraffic(frame, d_->reply);
     return CheckFrame(d_->reply);
 }
@@ -161,6 +165,10 @@ void TAPSend::SerialDataAvailable()
         return;
     d_->monitor.LogTraffic(bytes, d_->reply);
     d_->monitor.AppendTerminal(bytes);
+    if (d_->usbFramesOnSerial && App().UsbMode) {
+        OnUsbBytes(bytes);
+        return;
+    }
     for (const std::string& packet : d_->collector.Feed(bytes, d_->clock.elapsed()))
         OnReplyPacket(packet);
 }
@@ -217,6 +225,8 @@ void TAPSend::SetLineSpeed(int baud)
     if (d_->serial.BaudRate() != baud)
         d_->serial.SetBaudRate(baud);
 }
+
+void TAPSend::SetUsbFramesOnSerial(bool on) { d_->usbFramesOnSerial = on; }
 
 UsbBridge& TAPSend::Bridge() { return d_->bridge; }
 ProtocolMonitor& TAPSend::Monitor() { return d_->monitor; }

@@ -68,6 +68,11 @@ public:
     // connects its "interval := 100 ms" here.
     std::function<void()> OnDeviceAnswering;
 
+    // The simulated instrument serves rix/Ventiq frames on a pseudo-
+    // terminal: with this on, the USB links send and receive their frames
+    // over the serial port instead of the USB bridge.
+    void SetUsbFramesOnSerial(bool on);
+
     // Sounds a beep (a command that lacks its parameter, an empty record).
     // The protocol monitor window connects the system beep.
     std::function<void()> Beep;
