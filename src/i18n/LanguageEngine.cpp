@@ -103,7 +103,7 @@ WindowPass LanguageEngine::startWindow(const std::string& className)
 void LanguageEngine::message(const std::string& caption, const std::string& text)
 {
     if (showMessage) {
-        showMessage(caption, text);
+        showMessage(text, caption);
     } else {
         qWarning().noquote() << FromCp1252(caption) << FromCp1252(text);
     }

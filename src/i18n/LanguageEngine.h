@@ -9,16 +9,13 @@
 // master collection, which records only when the program was started with
 // the argument "SPRACHINIT" (the master mode); in master mode a language run
 // also logs every text its file lacks.
+#include "app/Manual.h"
 #include "i18n/LanguageFiles.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace vamok {
-
-// A modal message with an OK button.
-using LanguageMessage = std::function<void(const std::string& caption, const std::string& text)>;
 
 // What translating one window amounts to.
 enum class WindowPass {
@@ -48,9 +45,9 @@ public:
                            const std::string& code);
     void recordMasterText(const std::string& key, const std::string& text);
 
-    // Shows the engine's messages; the windows install message boxes. When
-    // unset the messages go to the log.
-    LanguageMessage showMessage;
+    // Shows the engine's messages (OK button); the windows install message
+    // boxes. When unset the messages go to the log.
+    ShowMessage showMessage;
 
 private:
     bool isOriginal() const;

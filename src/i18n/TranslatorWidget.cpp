@@ -1,6 +1,7 @@
 #include "i18n/TranslatorWidget.h"
 
 #include "app/Cp1252.h"
+#include "app/MessageDialog.h"
 #include "i18n/LanguageEngine.h"
 #include "i18n/LanguageText.h"
 
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
@@ -36,12 +36,6 @@ std::string ToText(const QString& text)
 QString ToQt(const std::string& text)
 {
     return FromCp1252(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-void ShowMessageBox(const std::string& caption, const std::string& text)
-{
-    QMessageBox box(QMessageBox::Warning, ToQt(caption), ToQt(text), QMessageBox::Ok);
-    box.exec();
 }
 
 std::string NameOf(const QObject& object) { return ToCp1252(object.objectName()); }
@@ -238,7 +232,7 @@ private:
 void InstallMessageBoxes()
 {
     if (!Language().showMessage) {
-        Language().showMessage = ShowMessageBox;
+        Language().showMessage = MessageBoxesOver(nullptr);
     }
 }
 
@@ -246,9 +240,17 @@ void InstallMessageBoxes()
 
 std::string WindowClassName(const QWidget& window)
 {
-    const std::string name = window.metaObject()->className();
+    std::string name = window.metaObject()->className();
     const std::size_t scope = name.rfind("::");
-    return scope == std::string::npos ? name : name.substr(scope + 2);
+    if (scope != std::string::npos) {
+        name.erase(0, scope + 2);
+    }
+    // A window class without its own meta object reports Qt's base class;
+    // its objectName then names it.
+    if (name.starts_with('Q') && !window.objectName().isEmpty()) {
+        return NameOf(window);
+    }
+    return name;
 }
 
 void TranslateAllWindows(const std::vector<QWidget*>& windows)

@@ -1,7 +1,7 @@
 #pragma once
 // Applies the language (or, in the master collection, records the texts) to
-// real windows. A window's section is its class name (without namespace, so
-// every window class needs Q_OBJECT); its controls are found by objectName,
+// real windows. A window's section is its class name (without namespace; a
+// class without Q_OBJECT is named by its objectName); its controls are found by objectName,
 // depth first in child order, never descending into other windows.
 //
 // Controls and keys (name = objectName):

@@ -1,5 +1,6 @@
 #include "LanguageFixture.h"
 
+#include "app/MainMessages.h"
 #include "i18n/LanguageFiles.h"
 #include "i18n/LanguageText.h"
 
@@ -240,4 +241,23 @@ TEST_F(LanguageFixture, AnUnwritableMasterFileIsReportedOnceAndLeftAlone)
     RecordMasterText("Datenabruf.Caption", "Datenabruf");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].second.find("MASTER.LANG"), std::string::npos);
+}
+
+TEST(ShippedLanguageFiles, EnglishCoversTheMainWindowMessagesAndIsListed)
+{
+    const std::string folder = std::string(VAMOK_TEST_DATA) + "/../../lang/";
+    const std::optional<IniFile> english = IniFile::Load(folder + "Master.Eng");
+    ASSERT_TRUE(english.has_value());
+    for (std::size_t i = 0; i < kMainMessages.size(); ++i) {
+        const std::string key = PadKey(IndexedKey("lang", "Items", i));
+        EXPECT_FALSE(english->text("TwVamok", key, "").empty()) << key;
+    }
+    for (const std::string& section : english->sections()) {
+        for (const std::string& key : english->keys(section)) {
+            EXPECT_GE(key.size(), kLanguageKeyWidth) << section << " " << key;
+        }
+    }
+    const std::optional<IniFile> list = IniFile::Load(folder + "Lang.ini");
+    ASSERT_TRUE(list.has_value());
+    EXPECT_EQ(list->text("Auswahl", "English", ""), "Eng");
 }

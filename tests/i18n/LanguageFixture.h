@@ -25,7 +25,7 @@ protected:
         vamok::App().ProgramPath = program.path();
         vamok::SetSettingsStore(std::make_unique<vamok::MemorySettingsStore>());
         vamok::Language() = vamok::LanguageEngine{};
-        vamok::Language().showMessage = [this](const std::string& caption, const std::string& text) {
+        vamok::Language().showMessage = [this](const std::string& text, const std::string& caption) {
             messages.emplace_back(caption, text);
         };
         QDir().mkpath(QString::fromStdString(program.file("Lang")));

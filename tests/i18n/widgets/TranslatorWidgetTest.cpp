@@ -235,6 +235,15 @@ TEST_F(LanguageFixture, EveryKindOfControlIsTranslatedFromItsWindowsSection)
     EXPECT_FALSE(langFileExists("_Missing.Eng"));
 }
 
+TEST_F(LanguageFixture, AWindowWithoutItsOwnMetaObjectIsNamedByObjectName)
+{
+    QDialog plain;
+    plain.setObjectName("TComOption");
+    EXPECT_EQ(WindowClassName(plain), "TComOption");
+    QDialog unnamed;
+    EXPECT_EQ(WindowClassName(unnamed), "QDialog");
+}
+
 TEST_F(LanguageFixture, AWindowCreatedLaterIsTranslatedOnItsOwn)
 {
     writeLang("Master.Eng", kEnglish);
