@@ -5,3 +5,7 @@
 #include <vector>
 
 using CliArgs = std::vector<std::string>;
+
+// CliFiles.cpp: data files and exports.
+int CliConvert(const CliArgs& args);
+int CliShow(const CliArgs& args);

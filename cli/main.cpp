@@ -16,6 +16,8 @@ struct Command {
 
 const Command kCommands[] = {
     // Each command adds its row here.
+    {"convert", CliConvert, "convert IN OUT [--types FILE.APT]   data file or export IN to OUT (.VAM or .CSV)"},
+    {"show", CliShow, "show FILE [--json] [--types FILE.APT]   a data file or export as the table reads it"},
 };
 
 void PrintUsage()

@@ -1,5 +1,9 @@
 #include "measure/DataFileFormat.h"
 
+#include "app/Cp1252.h"
+
+#include <QFileInfo>
+
 namespace vamok {
 namespace {
 
@@ -80,6 +84,12 @@ constexpr std::array<HeaderCell, 45> kHeader{{
 }};
 
 } // namespace
+
+DataFileKind KindOfFileName(const std::string& path)
+{
+    return QFileInfo(FromCp1252(path)).suffix().toUpper() == QLatin1String("CSV") ? DataFileKind::Csv
+                                                                                   : DataFileKind::Vam;
+}
 
 std::string_view WrittenSeparator(DataFileKind kind)
 {

@@ -14,6 +14,10 @@ namespace vamok {
 
 enum class DataFileKind { Vam, Csv };
 
+// The kind a file name stands for: ".CSV" (any letter case) an export, read
+// with ';' between fields; anything else a data file. `path` is CP1252 text.
+DataFileKind KindOfFileName(const std::string& path);
+
 // The separator written between fields: tab, or " ; " in an export.
 std::string_view WrittenSeparator(DataFileKind kind);
 

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cctype>
@@ -342,12 +341,6 @@ ParseResult Problem(int line, std::string reason) { return {std::nullopt, {line,
 
 } // namespace
 
-DataFileKind KindForReading(const std::string& path)
-{
-    return QFileInfo(FromCp1252(path)).suffix().toUpper() == QLatin1String("CSV") ? DataFileKind::Csv
-                                                                                   : DataFileKind::Vam;
-}
-
 ParseResult ParseDataFile(std::string_view bytes, DataFileKind kind, const DataFileTexts& texts,
                           char decimalSep, const PmvSettings& pmv)
 {
@@ -436,7 +429,7 @@ ReadResult ReadDataFile(const std::string& path, const DataFileTexts& texts, cha
     if (file.error() != QFileDevice::NoError)
         return failure(0, ToCp1252(file.errorString()));
     ParseResult parsed = ParseDataFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                       KindForReading(path), texts, decimalSep, pmv);
+                                       KindOfFileName(path), texts, decimalSep, pmv);
     if (!parsed.content)
         return failure(parsed.problem.line, parsed.problem.reason);
     return {std::move(parsed.content), {}, 0};

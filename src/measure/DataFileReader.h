@@ -36,9 +36,6 @@ struct ParseResult {
     ReadProblem problem; // when there is no content
 };
 
-// An export is read with ';' between fields, anything else with a tab.
-DataFileKind KindForReading(const std::string& path);
-
 // Parses the bytes of a file. decimalSep is the locale's separator that
 // numbers are read and written with; pmv serves the oldest format, whose
 // PMV texts are computed after reading the globe temperature.

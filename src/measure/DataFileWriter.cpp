@@ -115,4 +115,11 @@ SaveResult WriteDataFile(const MeasurementTable& table, const DataFileHeading& h
                        "\r\n" + ToCp1252(reason)};
 }
 
+SaveResult WriteDataFile(const MeasurementTable& table, const std::string& path,
+                         const DataFileHeading& heading)
+{
+    return WriteDataFile(table, heading, path, KindOfFileName(path), DefaultDataFileTexts(),
+                         RateAgainstPCTypes());
+}
+
 } // namespace vamok

@@ -35,4 +35,9 @@ SaveResult WriteDataFile(const MeasurementTable& table, const DataFileHeading& h
                          const std::string& path, DataFileKind kind, const DataFileTexts& texts,
                          const RateFunction& rate);
 
+// The same writer with the untranslated texts and the ratings of the PC type
+// library, the kind chosen by the file's extension (for the command line).
+SaveResult WriteDataFile(const MeasurementTable& table, const std::string& path,
+                         const DataFileHeading& heading);
+
 } // namespace vamok

@@ -1,0 +1,168 @@
+// vamok-cli convert IN OUT: any readable data file or export in, the current
+// format out (kind by OUT's extension). vamok-cli show FILE [--json]: the
+// file as "Öffnen..." reads it.
+#include "cli/Commands.h"
+
+#include "app/AppState.h"
+#include "app/Cp1252.h"
+#include "app/Folders.h"
+#include "measure/Clipboard.h"
+#include "measure/DataFileReader.h"
+#include "measure/DataFileWriter.h"
+#include "types/TypeFile.h"
+#include "types/TypeLibraryFile.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+using namespace vamok;
+
+constexpr int kUnreadable = 4;
+
+// Messages go to the console as UTF-8.
+std::string Utf8(const std::string& cp1252) { return FromCp1252(cp1252).toUtf8().toStdString(); }
+std::string FromArgument(const std::string& arg) { return ToCp1252(QString::fromLocal8Bit(arg.c_str())); }
+
+class QuietReporter : public TypeReporter {
+public:
+    void Message(const std::string& caption, const std::string& text) override
+    {
+        std::fprintf(stderr, "%s: %s\n", Utf8(caption).c_str(), Utf8(text).c_str());
+    }
+    bool AskYes(const std::string&, const std::string&) override { return false; }
+};
+
+// The type library the ratings are taken from: --types FILE, else the user's
+// library (read only; nothing is moved or rewritten).
+void LoadTypes(const std::optional<std::string>& typesFile)
+{
+    QuietReporter reporter;
+    LoadTypeFile(typesFile ? *typesFile : AppDataFolder() + kLibraryFileName, reporter);
+}
+
+struct Arguments {
+    std::vector<std::string> files;
+    std::optional<std::string> types;
+    bool json = false;
+    bool ok = true;
+};
+
+Arguments Parse(const CliArgs& args, bool allowJson)
+{
+    Arguments a;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--types" && i + 1 < args.size())
+            a.types = FromArgument(args[++i]);
+        else if (allowJson && args[i] == "--json")
+            a.json = true;
+        else if (args[i].rfind("--", 0) == 0)
+            a.ok = false;
+        else
+            a.files.push_back(FromArgument(args[i]));
+    }
+    return a;
+}
+
+std::optional<DataFileContent> Open(const std::string& path)
+{
+    ReadResult r = ReadDataFile(path, DefaultDataFileTexts(), App().DecimalSep, PmvSettings{});
+    if (!r.content)
+        std::fprintf(stderr, "%s\n", Utf8(r.message).c_str());
+    return std::move(r.content);
+}
+
+std::string JsonString(const std::string& cp1252)
+{
+    std::string out = "\"";
+    for (unsigned char c : Utf8(cp1252)) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            out += escape;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string HeadingJson(const DataFileContent& c)
+{
+    std::string notes;
+    for (const std::string& line : c.notes)
+        notes += (notes.empty() ? "" : ", ") + JsonString(line);
+    return "{\"title\": " + JsonString(c.title.value_or(DefaultDataFileTexts().defaultTitle)) +
+           ", \"notes\": [" + notes + "], \"version\": " + JsonString(c.versionText) + "}";
+}
+
+std::string RowJson(int n, const WorkplaceRow& row)
+{
+    std::string line = "{\"row\": " + std::to_string(n);
+    for (const FieldInfo& info : AllFields())
+        line += std::string(", \"") + info.name + "\": " + JsonString(row.texts[info.field]);
+    line += ", \"ratings\": {";
+    bool first = true;
+    for (Field f : kRatedFields) {
+        line += std::string(first ? "" : ", ") + "\"" + InfoOf(f).name + "\": " + std::to_string(row.ratings[f]);
+        first = false;
+    }
+    return line + "}}";
+}
+
+} // namespace
+
+int CliConvert(const CliArgs& args)
+{
+    const Arguments a = Parse(args, false);
+    if (!a.ok || a.files.size() != 2) {
+        std::fprintf(stderr, "usage: vamok-cli convert IN OUT [--types FILE.APT]\n");
+        return 2;
+    }
+    LoadTypes(a.types);
+    const std::optional<DataFileContent> c = Open(a.files[0]);
+    if (!c)
+        return kUnreadable;
+    const DataFileHeading heading{c->title.value_or(DefaultDataFileTexts().defaultTitle), c->notes};
+    const SaveResult saved = WriteDataFile(c->table, a.files[1], heading);
+    if (!saved.ok) {
+        std::fprintf(stderr, "%s\n", Utf8(saved.message).c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int CliShow(const CliArgs& args)
+{
+    const Arguments a = Parse(args, true);
+    if (!a.ok || a.files.size() != 1) {
+        std::fprintf(stderr, "usage: vamok-cli show FILE [--json] [--types FILE.APT]\n");
+        return 2;
+    }
+    LoadTypes(a.types);
+    const std::optional<DataFileContent> c = Open(a.files[0]);
+    if (!c)
+        return kUnreadable;
+    if (a.json) {
+        std::printf("%s\n", HeadingJson(*c).c_str());
+        for (int n = 1; n <= kRowCount; ++n)
+            std::printf("%s\n", RowJson(n, c->table.row(n)).c_str());
+        return 0;
+    }
+    std::printf("%s\n", Utf8(c->title.value_or(DefaultDataFileTexts().defaultTitle)).c_str());
+    ColumnMap none;
+    none.fill(-1);
+    const std::string rows = CopyText(c->table, 1, kRowCount, none, CopyOptions{false, true},
+                                      DefaultDataFileTexts(), RateAgainstPCTypes());
+    std::fputs(Utf8(rows).c_str(), stdout);
+    for (const std::string& line : c->notes)
+        std::printf("%s\n", Utf8(line).c_str());
+    return 0;
+}
