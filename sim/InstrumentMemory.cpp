@@ -8,8 +8,8 @@ InstrumentMemory::InstrumentMemory(SimState state, TypeLayout typeLayout, bool d
     : state_(std::move(state)), typeLayout_(typeLayout), displayCodes_(displayCodes)
 {
     for (std::size_t i = 0; i < typeRecords_.size(); ++i)
-        typeRecords_[i] = state_.types[i] ? EncodeTypeRecord(*state_.types[i], typeLayout_, displayCodes_)
-                                          : EmptyTypeRecord(typeLayout_);
+        if (state_.types[i])
+            typeRecords_[i] = EncodeTypeRecord(*state_.types[i], typeLayout_, displayCodes_);
 }
 
 const Workplace* InstrumentMemory::workplace(int n) const
@@ -34,7 +34,7 @@ bool InstrumentMemory::writeName(int n, const std::string& nameBytes, int slot, 
     Workplace& wp = state_.workplaces[n - 1];
     const std::string text = displayCodes_ ? FromDisplayCodes(nameBytes) : nameBytes;
     std::string type = "NONE";
-    if (slot > 0) {
+    if (slot > 0 && !typeRecords_[slot - 1].empty()) {
         const std::string name = typeRecords_[slot - 1].substr(0, 4);
         type = displayCodes_ ? FromDisplayCodes(name) : name;
     }

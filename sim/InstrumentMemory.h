@@ -22,11 +22,14 @@ public:
     bool displayCodes() const { return displayCodes_; }
 
     const Workplace* workplace(int n) const;      // nullptr outside 1..99
-    const std::string* typeRecord(int slot) const; // nullptr outside 1..9
+    // nullptr outside 1..9; an empty slot holds no record at all, so its
+    // answer is the bare slot header ("TYP" n, "BTR" n).
+    const std::string* typeRecord(int slot) const;
     const Profile* profile(int n) const;           // nullptr outside 1..9
 
     // A name write also resets the workplace: its readings and measuring
-    // time are gone and its type becomes the type in the given slot (0: none).
+    // time are gone and its type becomes the type in the given slot ("NONE"
+    // for slot 0 or an empty slot).
     bool writeName(int n, const std::string& nameBytes, int slot, std::optional<int> profile);
     // Refused when the record does not have the size of the type layout.
     bool writeType(int slot, const std::string& record, const std::string& command);

@@ -122,11 +122,4 @@ std::optional<TypeDefinition> DecodeTypeRecord(const std::string& record, TypeLa
     return t;
 }
 
-std::string EmptyTypeRecord(TypeLayout layout)
-{
-    std::string out(RecordSize(layout), '\0');
-    out.replace(0, 4, layout == TypeLayout::Ventiq ? "    " : "NONE");
-    return out;
-}
-
 } // namespace vamok::sim

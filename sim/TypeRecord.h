@@ -35,8 +35,4 @@ std::string EncodeTypeRecord(const TypeDefinition& type, TypeLayout layout, bool
 // Nothing when the size does not fit the layout.
 std::optional<TypeDefinition> DecodeTypeRecord(const std::string& record, TypeLayout layout, bool displayCodes);
 
-// What an empty slot holds: altarim family and rix "NONE" with zeros, Ventiq
-// four blanks with zeros.
-std::string EmptyTypeRecord(TypeLayout layout);
-
 } // namespace vamok::sim

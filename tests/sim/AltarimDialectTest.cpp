@@ -100,6 +100,13 @@ TEST(SimAltarim, NameWriteAnswersAckAndReadsBackAsRecord)
     EXPECT_FALSE(name.profile);
 }
 
+TEST(SimAltarim, NameWriteWithAnEmptySlotGivesTypeNone)
+{
+    const auto altarim = MakeInstrument(Dialect::Altarim, AltarimState());
+    const std::string reply = Ask(*altarim, "Pt\x04" "Flur    " + Bytes({0x00, 0x07}) + "Gr\x04");
+    EXPECT_EQ(reply.substr(0, 17), "\x06MEM\x04" "Flur    NONE");
+}
+
 TEST(SimAltarim, NameWriteWithoutSeparatorIsRefused)
 {
     const auto altarim = MakeInstrument(Dialect::Altarim, AltarimState());
@@ -131,7 +138,9 @@ TEST(SimAltarim, TypeReadEndsWithIdentification)
     EXPECT_EQ(reply.substr(0, 8), "TYP\x02" "AB  ");
     EXPECT_EQ(reply.size(), 4u + 134u + 1u + 46u);
     EXPECT_EQ(reply.substr(139, 5), "VAMOK");
-    EXPECT_EQ(Ask(*altarim, "Rd\x05").substr(0, 8), "TYP\x05" "NONE");
+    // An empty slot answers with its header only.
+    EXPECT_EQ(Ask(*altarim, "Rd\x05"), "TYP\x05");
+    EXPECT_EQ(Ask(*altarim, "Rd\x05" "CkVe").substr(0, 10), "TYP\x05" "\x02" "VAMOK"); // 0x102: Ck of "TYP" 5
 }
 
 TEST(SimAltarim, EarlyFirmwareUsesShortRecords)

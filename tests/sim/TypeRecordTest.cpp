@@ -114,9 +114,3 @@ TEST(SimTypeRecord, DecodeGivesBackMenuValuesAndRefusesWrongSizes)
     EXPECT_FALSE(DecodeTypeRecord(r.substr(0, 153), TypeLayout::RixGas, false));
     EXPECT_FALSE(DecodeTypeRecord(r, TypeLayout::RixDust, false));
 }
-
-TEST(SimTypeRecord, EmptySlots)
-{
-    EXPECT_EQ(EmptyTypeRecord(TypeLayout::Altarim), "NONE" + std::string(130, '\0'));
-    EXPECT_EQ(EmptyTypeRecord(TypeLayout::Ventiq), "    " + std::string(40, '\0'));
-}
