@@ -44,6 +44,8 @@ protected:
         App().QuadrovanMode = l.quadrovan;
         App().DeviceVersion = l.firmware;
         App().ComPortPath = sim.ptyPath();
+        // The simulator carries the bridge's frames on its terminal.
+        link.SetUsbFramesOnSerial(l.usb);
         link.SelectComPort(1);
     }
 
@@ -92,7 +94,11 @@ TEST_P(SimReadout, EveryFieldMatchesTheInstrumentsState)
 INSTANTIATE_TEST_SUITE_P(Links, SimReadout,
                          testing::Values(Link{"altarim", "2.2", false, false, false},
                                          Link{"altarim", "1.05", false, false, false},
-                                         Link{"quadrovan", "1.2", false, false, true}),
+                                         Link{"quadrovan", "1.2", false, false, true},
+                                         Link{"rix", "3.0.0", true, false, false},
+                                         Link{"rix", "2.0.5", true, false, false},
+                                         Link{"rix", "1.0.10", true, false, false},
+                                         Link{"ventiq", "1.0.3", true, true, false}),
                          [](const testing::TestParamInfo<Link>& info) {
                              std::string name = std::string(info.param.dialect) + "_" + info.param.firmware;
                              for (char& c : name)
@@ -161,4 +167,32 @@ TEST_F(SimReadoutFaults, DroppedAndDamagedAnswersAreAskedForAgain)
     EXPECT_EQ(ui.count("no answer"), 0);
     for (const SimWorkplace& wp : workplaces)
         ExpectRow(l, wp);
+}
+
+TEST_F(SimReadoutFaults, VentiqInsertReplacesOnlyTheAirVelocities)
+{
+    const Link l{"ventiq", "1.0.3", true, true, false};
+    const auto workplaces = VariedWorkplaces(4);
+    dir.write("state.json", SimStateJson(l.firmware, workplaces));
+    SimProcess sim(l.dialect, dir.file("state.json"));
+    Connect(l, sim);
+    for (int n = 1; n <= 4; ++n) {
+        table.row(n).texts.Name = "rix " + std::to_string(n);
+        table.row(n).texts.Temp = "21,0";
+        table.row(n).texts.Profile = "5";
+    }
+
+    const ReadoutResult r = Run(ReadoutMode::VentiqInsert, 1, 4);
+    EXPECT_EQ(r.rowsRead.size(), 4u);
+    EXPECT_EQ(ui.count("confirm"), 0); // no air velocities there before
+    for (int n = 1; n <= 4; ++n) {
+        const auto expected = ExpectedTexts(l.dialect, l.firmware, workplaces[n - 1], App().DecimalSep);
+        for (Field f : {Field::Wind, Field::WindT, Field::WindI, Field::WindTI, Field::WindII,
+                        Field::WindTII, Field::WindIII, Field::WindTIII, Field::TuI, Field::TuII,
+                        Field::TuIII, Field::MessZeit})
+            EXPECT_EQ(table.row(n).texts[f], expected.at(f)) << n << " " << InfoOf(f).name;
+        EXPECT_EQ(table.row(n).texts.Name, "rix " + std::to_string(n));
+        EXPECT_EQ(table.row(n).texts.Temp, "21,0");
+        EXPECT_EQ(table.row(n).texts.Profile, "5");
+    }
 }

@@ -109,7 +109,6 @@ SimWorkplace EmptyWorkplace(int number)
     SimWorkplace wp;
     wp.number = number;
     wp.type = "NONE";
-    wp.profile = 0;
     return wp;
 }
 
