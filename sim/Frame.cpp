@@ -4,6 +4,10 @@
 
 namespace vamok::sim {
 
+namespace {
+constexpr std::size_t kMaxFrame = 4096;
+}
+
 unsigned PayloadChecksum(std::string_view payload)
 {
     unsigned sum = 0;
@@ -39,6 +43,11 @@ std::vector<FrameReader::Frame> FrameReader::feed(std::string_view bytes)
         if (!inFrame_)
             continue;
         buffer_ += c;
+        if (buffer_.size() > kMaxFrame) {
+            // No command is this long: a lost ETX, not a frame.
+            reset();
+            continue;
+        }
         if (c == kEtx) {
             frames.push_back(check(buffer_));
             reset();

@@ -47,9 +47,10 @@ std::vector<int> RowOrder(TypeLayout layout)
 constexpr std::size_t kVentiqFixedRows = 3;
 constexpr int kVentiqFixed[5] = {0, 0, 10, 20, 1};
 
-void PutWord(std::string& out, long value)
+// Two's complement for negative values; out-of-range values are clamped.
+void PutWord(std::string& out, double value)
 {
-    const long clamped = std::clamp(value, -32768L, 65535L);
+    const long clamped = std::lround(std::clamp(std::isfinite(value) ? value : 0.0, -32768.0, 65535.0));
     const auto word = static_cast<unsigned>(clamped & 0xFFFF);
     out += static_cast<char>(word >> 8);
     out += static_cast<char>(word & 0xFF);
@@ -95,7 +96,7 @@ std::string EncodeTypeRecord(const TypeDefinition& type, TypeLayout layout, bool
     std::string out = displayCodes ? ToDisplayCodes(name) : name;
     for (int row : RowOrder(layout))
         for (int column = 1; column <= 5; ++column)
-            PutWord(out, std::lround(type.rows[row - 1][column - 1] * Scale(row, column)));
+            PutWord(out, type.rows[row - 1][column - 1] * Scale(row, column));
     if (layout == TypeLayout::Ventiq)
         for (std::size_t i = 0; i < kVentiqFixedRows; ++i)
             for (int v : kVentiqFixed)

@@ -61,3 +61,13 @@ TEST(SimHex, EncodesUpperCaseAndDecodesStrictly)
     EXPECT_FALSE(HexDecode("0G"));
     EXPECT_EQ(HexDecode(""), std::string());
 }
+
+TEST(SimFrame, ReaderGivesUpOnAFrameWithoutEnd)
+{
+    FrameReader reader;
+    reader.feed("\x02" + std::string(5000, 'A'));
+    EXPECT_FALSE(reader.inFrame());
+    const auto frames = reader.feed("\x02SEREA\x03");
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_TRUE(frames[0].valid);
+}
