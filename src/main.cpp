@@ -1,7 +1,87 @@
+// The program's entry: one copy per user, every window created once and
+// hidden (the main window first, as its create handler reads the settings
+// and the language the others rely on), translated, then the message loop.
+#include "app/AboutDialog.h"
+#include "app/AppState.h"
+#include "app/Cp1252.h"
+#include "app/FolderDialog.h"
+#include "app/MainWindow.h"
+#include "app/MessageDialog.h"
+#include "app/SingleInstanceGuard.h"
+#include "comfort/PmvCalculatorWindow.h"
+#include "device/TAPSend.h"
+#include "i18n/TranslatorWidget.h"
+#include "live/OnlineWindow.h"
+
 #include <QApplication>
+#include <QStringList>
+
+#include <vector>
+
+namespace {
+
+std::vector<std::string> CommandLine(const QStringList& arguments)
+{
+    std::vector<std::string> args;
+    for (const QString& argument : arguments) {
+        args.push_back(vamok::ToCp1252(argument));
+    }
+    return args;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    using namespace vamok;
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName("Vamok");
+
+    const SingleInstanceGuard guard;
+    if (!guard.acquired()) {
+        ShowMessageBox(nullptr, kAlreadyRunningText, "Vamok");
+        return 1;
+    }
+
+    // "--demo" is accepted here; the simulated instrument is chosen later
+    // from App().DemoMode.
+    const std::vector<std::string> args = CommandLine(QApplication::arguments());
+
+    TwVamok main(args);
+    TInfo info;
+    TAPSend commandLayer;
+    SetCommandLayer(&commandLayer);
+    TOnline online(commandLayer);
+    TwVerzeichnisse folders;
+    folders.setMessageSource(main.messageSource());
+    TwVAMOK_PMV pmvCalculator;
+
+    OnlineWindowLinks onlineLinks;
+    onlineLinks.setSerialPanel = [&main](const std::string& text) { main.setStatusPanel(2, text); };
+    onlineLinks.diagnosticLine = [&main](int line, const std::string& text) {
+        main.setDiagnosticLine(line, text);
+    };
+    online.setLinks(onlineLinks);
+
+    MainWindowLinks links;
+    links.showOnline = [&online] { online.show(); };
+    links.showPmvCalculator = [&pmvCalculator] { pmvCalculator.show(); };
+    links.selectComPort = [&commandLayer] {
+        try {
+            commandLayer.SelectComPort(App().ComPortNumber);
+        } catch (const PortOpenError&) {
+            // The status bar and the online window show that nothing answers.
+        }
+    };
+    links.startPolling = [&online] { online.StartPolling(); };
+    links.stopPolling = [&online] { online.StopPolling(); };
+    links.enablePollTimer = [&online] { online.Poller().Start(); };
+    links.resetPoller = [&online] { online.Poller().ResetPoller(); };
+    links.onlineVersionLabel = [&online] { return online.VersionLabelText(); };
+    links.about = &info;
+    main.setLinks(links);
+
+    TranslateAllWindows({&main, &info, &online, &folders, &pmvCalculator});
+    App().MeasurementsModified = false;
+    return QApplication::exec();
 }
