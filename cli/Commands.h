@@ -9,3 +9,6 @@ using CliArgs = std::vector<std::string>;
 // CliFiles.cpp: data files and exports.
 int CliConvert(const CliArgs& args);
 int CliShow(const CliArgs& args);
+
+// CliRead.cpp: the instrument's stored workplaces.
+int CliRead(const CliArgs& args);

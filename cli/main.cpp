@@ -16,6 +16,7 @@ struct Command {
 
 const Command kCommands[] = {
     // Each command adds its row here.
+    {"read", CliRead, "read --link altarim|quadrovan|rix|ventiq [--port PATH] [--first N] [--last M] [--json]   the instrument's stored workplaces"},
     {"convert", CliConvert, "convert IN OUT [--types FILE.APT]   data file or export IN to OUT (.VAM or .CSV)"},
     {"show", CliShow, "show FILE [--json] [--types FILE.APT]   a data file or export as the table reads it"},
 };

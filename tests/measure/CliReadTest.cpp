@@ -1,0 +1,127 @@
+// vamok-cli read: the real program against the simulated instrument.
+#include "SimWorkplaces.h"
+
+#include "app/Cp1252.h"
+#include "support/SimProcess.h"
+#include "support/TempDir.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace vamok;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    std::vector<std::string> lines;
+    std::string errors;
+};
+
+CliRun RunCli(const QStringList& args, const QString& locale = "de_DE.UTF-8")
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", locale);
+    env.insert("HOME", QString::fromStdString(TempDir().path())); // no user settings
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VAMOK_CLI_BINARY), QStringList{"read"} + args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    CliRun r;
+    r.exitCode = p.exitCode();
+    for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
+        if (!line.isEmpty())
+            r.lines.push_back(line.toStdString());
+    r.errors = p.readAllStandardError().toStdString();
+    return r;
+}
+
+void ExpectJsonRow(const std::string& line, const std::string& dialect, const std::string& firmware,
+                   const SimWorkplace& wp)
+{
+    const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+    ASSERT_FALSE(o.isEmpty()) << line;
+    EXPECT_EQ(o.value("row").toInt(), wp.number);
+    for (const auto& [field, text] : ExpectedTexts(dialect, firmware, wp, ','))
+        EXPECT_EQ(ToCp1252(o.value(QString::fromLatin1(InfoOf(field).name)).toString()), text)
+            << dialect << " workplace " << wp.number << " " << InfoOf(field).name;
+    for (const char* pmv : {"PMV1", "PMV2", "PMV3"})
+        EXPECT_TRUE(o.contains(pmv));
+}
+
+} // namespace
+
+TEST(CliRead, JsonLinesCarryEveryFieldAsTheTableShowsIt)
+{
+    struct Link {
+        const char* dialect;
+        const char* firmware;
+    };
+    for (const Link l : {Link{"altarim", "2.2"}, Link{"rix", "3.0.0"}}) {
+        TempDir dir;
+        const auto workplaces = VariedWorkplaces(6);
+        dir.write("state.json", SimStateJson(l.firmware, workplaces));
+        SimProcess sim(l.dialect, dir.file("state.json"));
+        const CliRun r = RunCli({"--link", l.dialect, "--port", QString::fromStdString(sim.ptyPath()),
+                                 "--first", "2", "--last", "7", "--json"});
+        EXPECT_EQ(r.exitCode, 0) << r.errors;
+        ASSERT_EQ(r.lines.size(), 6u) << r.errors;
+        for (int n = 2; n <= 6; ++n)
+            ExpectJsonRow(r.lines[static_cast<std::size_t>(n - 2)], l.dialect, l.firmware,
+                          workplaces[static_cast<std::size_t>(n - 1)]);
+        ExpectJsonRow(r.lines[5], l.dialect, l.firmware, EmptyWorkplace(7));
+    }
+}
+
+TEST(CliRead, ReadableTableHasAHeaderAndOneLinePerRow)
+{
+    TempDir dir;
+    dir.write("state.json", SimStateJson("1.2", VariedWorkplaces(3)));
+    SimProcess sim("quadrovan", dir.file("state.json"));
+    const CliRun r = RunCli({"--link", "quadrovan", "--port", QString::fromStdString(sim.ptyPath()),
+                             "--last", "3"}, "C");
+    EXPECT_EQ(r.exitCode, 0) << r.errors;
+    ASSERT_EQ(r.lines.size(), 4u);
+    EXPECT_EQ(r.lines[0].rfind("Name\tTyp\tProfil\t", 0), 0u) << r.lines[0];
+    EXPECT_EQ(r.lines[2].rfind("Platz 2 \tVAM \t", 0), 0u) << r.lines[2];
+    EXPECT_NE(r.lines[2].find("\t18.2\t"), std::string::npos) << r.lines[2]; // C locale: "."
+}
+
+TEST(CliRead, SilentInstrumentAndBadUsage)
+{
+    TempDir dir;
+    dir.write("state.json", SimStateJson("2.2", VariedWorkplaces(1)));
+    {
+        // A rix link on an altarim: nothing answers the framed commands.
+        SimProcess sim("altarim", dir.file("state.json"));
+        const CliRun r = RunCli({"--link", "rix", "--port", QString::fromStdString(sim.ptyPath())});
+        EXPECT_EQ(r.exitCode, 3);
+        EXPECT_TRUE(r.lines.empty());
+    }
+    for (const QStringList& bad : {QStringList{"--link", "usb"}, QStringList{"--port", "/dev/null"},
+                                   QStringList{"--link", "rix", "--first", "0"},
+                                   QStringList{"--link", "rix", "--last", "100"},
+                                   QStringList{"--link", "rix", "--first", "x"},
+                                   QStringList{"--link", "rix", "--jsn"}}) {
+        const CliRun r = RunCli(bad);
+        EXPECT_EQ(r.exitCode, 2) << bad.join(' ').toStdString();
+        EXPECT_NE(r.errors.find("usage: vamok-cli read"), std::string::npos);
+    }
+    const CliRun missingPort = RunCli({"--link", "altarim", "--port", QString::fromStdString(dir.file("no-such-tty"))});
+    EXPECT_EQ(missingPort.exitCode, 1);
+}
+
+TEST(CliRead, DroppedAnswersAreAskedForAgain)
+{
+    TempDir dir;
+    dir.write("state.json", SimStateJson("2.2", VariedWorkplaces(5)));
+    // Every second command unanswered: each row still gets its record with
+    // the repeats, so the readout completes.
+    SimProcess sim("altarim", dir.file("state.json"), {"--ignore-every", "2"});
+    const CliRun r = RunCli({"--link", "altarim", "--port", QString::fromStdString(sim.ptyPath()),
+                             "--last", "5", "--json"});
+    EXPECT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_EQ(r.lines.size(), 5u);
+}
