@@ -170,16 +170,23 @@ DefinitionFileResult ImportColumnDefinition(const std::string& path)
     const std::optional<IniFile> file = IniFile::Load(path, &error);
     if (!file)
         return {std::nullopt, false, "Die Datei " + path + " konnte nicht gelesen werden.\r\n" + error};
-    if (!file->hasSection(kDefinitionFileSection))
+    DefinitionFileResult result = ColumnDefinitionFromFile(*file, path);
+    if (result.definition)
+        AdoptUserPathFromFile(path);
+    return result;
+}
+
+DefinitionFileResult ColumnDefinitionFromFile(const IniFile& file, const std::string& path)
+{
+    if (!file.hasSection(kDefinitionFileSection))
         return {std::nullopt, false,
                 "Die Datei " + path + " enth\xE4lt keine Spalten-Definition (Abschnitt \"" +
                     kDefinitionFileSection + "\")."};
-    AdoptUserPathFromFile(path);
     ColumnDefinition d = ColumnDefinition::AllInNaturalOrder();
     for (int i = 1; i <= kDefinitionColumnCount; ++i) {
-        if (const auto show = file->value(kDefinitionFileSection, ShowKey(i)))
+        if (const auto show = file.value(kDefinitionFileSection, ShowKey(i)))
             d.shown[Slot(i)] = ParseInt32(*show) == 1;
-        if (const auto sort = file->value(kDefinitionFileSection, SortKey(i)))
+        if (const auto sort = file.value(kDefinitionFileSection, SortKey(i)))
             d.position[Slot(i)] = ParseInt32(*sort).value_or(0);
     }
     d.shown[static_cast<std::size_t>(ColumnKind::No)] = true;

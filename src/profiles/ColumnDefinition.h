@@ -2,6 +2,7 @@
 // The four user column definitions of the measurement table: how they are
 // kept in the settings store, edited (show, move, defaults) and copied to and
 // from a ".VBD" file. Column index 1..32 is the table's column kind + 1.
+#include "app/IniFile.h"
 #include "measure/ColumnView.h"
 
 #include <array>
@@ -69,5 +70,7 @@ struct DefinitionFileResult {
 DefinitionFileResult ExportColumnDefinition(int definition, const std::string& path);
 // Reads a definition from the file (nothing is stored).
 DefinitionFileResult ImportColumnDefinition(const std::string& path);
+// The same from a file already read; `path` names it in messages.
+DefinitionFileResult ColumnDefinitionFromFile(const IniFile& file, const std::string& path);
 
 } // namespace vamok
