@@ -7,6 +7,7 @@
 #include "app/TextHelpers.h"
 #include "types/TypeLibrary.h"
 
+#include <QDateTime>
 #include <gtest/gtest.h>
 
 using namespace vamok;
@@ -310,4 +311,12 @@ TEST_F(MemoryReadoutTest, BusyDialogAtTheFirstRowAndEveryTenth)
     channel.reply = [](const std::string& c) { return RixReply(WorkplaceOf(c)); };
     Run(ReadoutMode::Read, 8, 21);
     EXPECT_EQ(ui.count("busy"), 3); // rows 8, 10, 20
+}
+
+TEST(ReadoutNotesLine, NamesTheRangeAndTheTime)
+{
+    const std::string line = ReadoutNotesLine("Auslese-Datum", "Nr.", "bis", 1, 99);
+    EXPECT_EQ(line.rfind("Auslese-Datum (Nr.1 bis 99): ", 0), 0u) << line;
+    const std::string when = line.substr(std::string("Auslese-Datum (Nr.1 bis 99): ").size());
+    EXPECT_TRUE(QDateTime::fromString(QString::fromStdString(when), "dd.MM.yyyy hh:mm:ss").isValid()) << when;
 }
