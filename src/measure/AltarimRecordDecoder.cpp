@@ -105,11 +105,10 @@ DecodeStatus AltarimRecordDecoder::Decode(std::string_view record, const DecodeC
         const std::string nameAndType = ReplaceDisplayUmlauts(r.text(kNameOffset, 12));
         out.Name = FieldText(std::string_view(nameAndType).substr(0, kNameLength));
         out.Type = FieldText(std::string_view(nameAndType).substr(kTypeOffset - kNameOffset, 4));
-        out.Temp = Plain(readings.word(0));
-        const std::uint16_t feu = readings.word(2);
-        out.Feu = feu >= 1 && feu <= 999 ? feu : NoValue;
-        for (std::size_t i = 2; i < kBasicReadings.size(); ++i)
-            *out.number(kBasicReadings[i].field) = Plain(readings.word(kBasicReadings[i].offset));
+        for (const Reading& reading : kBasicReadings)
+            *out.number(reading.field) = Plain(readings.word(reading.offset));
+        if (out.Feu < 1 || out.Feu > 999)
+            out.Feu = NoValue;
     }
     out.Hell = hasHell && !ctx.partial ? Plain(r.word(kReadingsOffset + kHellOffset)) : 0;
     if (ctx.quadrovanMode) {
