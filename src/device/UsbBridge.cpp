@@ -86,8 +86,11 @@ void UsbBridge::ConfigureModel(bool ventiq, bool openOnArrival)
     attached_ = AttachedPaths();
     watchTimer_.start();
     Close();
-    if (selected_ >= 0 && selected_ != current_)
-        OpenSelected();
+    // An entry listed for the other model must not be opened at this
+    // model's speed.
+    if (selected_ >= 0 && selected_ < static_cast<int>(entries_.size())
+        && Upper(entries_[static_cast<std::size_t>(selected_)].productIdText) == ProductIdText())
+        ApplySelection();
 }
 
 std::vector<BridgeEntry> UsbBridge::Enumerate()
@@ -243,6 +246,8 @@ void UsbBridge::CheckReceiveData(bool noPump)
             Close();
         } else if (!bytes.empty()) {
             statusText_ = "Bytes Received = " + std::to_string(bytes.size());
+            if (BytesLogged)
+                BytesLogged(bytes);
             if (BytesRead)
                 BytesRead(bytes);
         }

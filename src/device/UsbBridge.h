@@ -49,7 +49,8 @@ public:
     // The caption the bridge window was created with (title prefix + ": ").
     void SetWindowTitle(const std::string& title);
     // Identity and line speed for rix or Ventiq, open-on-arrival (= UsbMode);
-    // closes the bridge and opens the selected entry when it is not open.
+    // closes the bridge and opens the selected entry again when it is a
+    // bridge of the new identity.
     void ConfigureModel(bool ventiq, bool openOnArrival);
 
     // Enumerates; returns the number of listed bridges.
@@ -104,6 +105,8 @@ public:
     int pollIntervalMs = 50; // 1..100
 
     std::function<void(const std::string&)> BytesRead;
+    // The same bytes for the service window's log.
+    std::function<void(const std::string&)> BytesLogged;
     std::function<void(const std::string&)> Log;
     // Several bridges attached: the window shows its compact device list.
     std::function<void()> ShowDeviceList;

@@ -225,3 +225,24 @@ TEST_F(UsbBridgeTest, LatchWritesAllSixteenPins)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(UsbBridgeTest, ModelChangeReopensOnlyABridgeOfTheNewIdentity)
+{
+    attached = {MakeFakeBridge("/dev/hidraw1", 0x868F), MakeFakeBridge("/dev/hidraw2", 0x89CF)};
+    Make();
+    bridge->SIHIDSendData("x");
+    ASSERT_TRUE(attached[0]->open);
+    bridge->ConfigureModel(false, true); // same model again: reopened
+    EXPECT_TRUE(attached[0]->open);
+    EXPECT_EQ(bridge->ConfiguredSpeed(), 1500000);
+    bridge->ConfigureModel(true, true); // Ventiq: the rix entry stays closed
+    EXPECT_FALSE(attached[0]->open);
+    EXPECT_FALSE(attached[1]->open);
+    bridge->SIHIDSendData("y");
+    EXPECT_TRUE(attached[1]->open);
+    EXPECT_EQ(bridge->ConfiguredSpeed(), 230400);
+}
+
+} // namespace
