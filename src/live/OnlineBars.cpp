@@ -1,0 +1,69 @@
+#include "live/OnlineBars.h"
+
+#include "comfort/PmvCalculator.h"
+
+#include <array>
+#include <cmath>
+
+namespace vamok {
+
+namespace {
+
+struct BarRow {
+    int Row; // table row
+    int Quantity;
+    int Min;
+    int Max;
+    int Scale; // the value passed is the shown value times this
+};
+
+constexpr std::array<BarRow, 16> kBarRows{{
+    {1, TypeRow::Temperature, 15, 30, 1},
+    {2, TypeRow::Humidity, 0, 100, 1},
+    {3, TypeRow::NoiseCurrent, 30, 100, 1},
+    {4, TypeRow::NoiseMinute, 30, 100, 1},
+    {5, TypeRow::Illuminance, 0, 1000, 1},
+    {6, TypeRow::Flicker, 0, 200, 1},
+    {7, TypeRow::ScreenLuminance, 0, 1000, 1},
+    {9, TypeRow::AirVelocity, 0, 100, 100},
+    {10, TypeRow::AirVelocity, 0, 100, 100},
+    {14, TypeRow::CO2, 350, 5000, 1},
+    {15, TypeRow::TVOC, 100, 5000, 1},
+    {16, TypeRow::CO, 0, 100, 1},
+    {17, TypeRow::PMV, -300, 300, 100},
+    {18, TypeRow::PM1, 0, 100, 1},
+    {19, TypeRow::PM25, 0, 100, 1},
+    {20, TypeRow::PM10, 0, 100, 1},
+}};
+
+} // namespace
+
+std::optional<ThresholdBar> OnlineBarFor(int row, const std::string& text, const TAPDef* type, char decimalSep)
+{
+    if (!type)
+        return std::nullopt;
+    const BarRow* spec = nullptr;
+    for (const auto& r : kBarRows)
+        if (r.Row == row)
+            spec = &r;
+    if (!spec)
+        return std::nullopt;
+    const auto value = ReadLocaleNumber(text, decimalSep);
+    if (!value)
+        return std::nullopt;
+    ThresholdBar bar;
+    if (const auto fixed = FixedFineDustLimits(spec->Quantity))
+        bar.limits = *fixed;
+    else
+        for (int k = 0; k < 4; ++k)
+            bar.limits[static_cast<std::size_t>(k)] = type->at(TypeColumn::RedToYellow + k, spec->Quantity);
+    bar.min = spec->Min;
+    bar.max = spec->Max;
+    const double scaled = std::nearbyint(static_cast<double>(*value) * spec->Scale);
+    bar.value = static_cast<int>(std::fmax(-1e9, std::fmin(1e9, scaled)));
+    bar.bandOn = false;
+    bar.stripOn = true;
+    return bar;
+}
+
+} // namespace vamok
