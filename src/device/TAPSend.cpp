@@ -16,6 +16,8 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <algorithm>
+
 namespace vamok {
 
 namespace {
@@ -123,7 +125,7 @@ std::string TAPSend::ExchangeAltarim(const std::string& command, const std::stri
     SetLineSpeed(baud);
     d_->serial.Write(command); // a failed write ends by timeout
     d_->monitor.AppendTerminal(command);
-    d_->replyTimer.setRemainingTime(timeoutMs);
+    StartReplyTimer(timeoutMs);
     Wait(false);
     const std::string result = d_->reply;
     d_->monitor.LogTraffic(command, d_->reply);
@@ -140,10 +142,16 @@ std::string TAPSend::SendUsbFrame(const std::string& payload, int timeoutMs)
         d_->serial.Write(frame);
     else
         d_->bridge.SIHIDSendData(frame);
-    d_->replyTimer.setRemainingTime(timeoutMs);
+    StartReplyTimer(timeoutMs);
     Wait(!d_->usbFramesOnSerial);
     d_->monitor.LogTraffic(frame, d_->reply);
     return CheckFrame(d_->reply);
+}
+
+void TAPSend::StartReplyTimer(int timeoutMs)
+{
+    // A negative interval would mean "never expires" to the deadline timer.
+    d_->replyTimer.setRemainingTime(std::max(0, timeoutMs));
 }
 
 void TAPSend::Wait(bool usb)

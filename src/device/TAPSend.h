@@ -88,6 +88,7 @@ private:
                                 const std::string& end, int packetSize, int timeoutMs, int baud);
     std::string SendUsbFrame(const std::string& payload, int timeoutMs);
     void ClearReply();
+    void StartReplyTimer(int timeoutMs);
     void Wait(bool usb);
     void SerialDataAvailable();
     void ModelIdentified(const std::string& model);

@@ -220,3 +220,15 @@ TEST(IsIdentificationLike, RecognisesIdentificationReplies)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SerialExchange, NegativeTimeoutDoesNotWaitForever)
+{
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(layer.SendCommand("VeSr", "VAMOK", -5, 53, ""), "");
+    EXPECT_LT(clock.elapsed(), 500);
+}
+
+} // namespace
