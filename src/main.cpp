@@ -7,6 +7,7 @@
 #include "app/FolderDialog.h"
 #include "app/MainWindow.h"
 #include "app/MessageDialog.h"
+#include "app/PaintTestWindow.h"
 #include "app/SingleInstanceGuard.h"
 #include "comfort/PmvCalculatorWindow.h"
 #include "device/TAPSend.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -43,9 +45,9 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // "--demo" is accepted here; the simulated instrument is chosen later
-    // from App().DemoMode.
     const std::vector<std::string> args = CommandLine(QApplication::arguments());
+    // "--demo": the built-in simulated instrument is the link.
+    App().DemoMode = args.size() > 1 && std::find(args.begin() + 1, args.end(), "--demo") != args.end();
 
     TwVamok main(args);
     TInfo info;
@@ -55,12 +57,14 @@ int main(int argc, char** argv)
     TwVerzeichnisse folders;
     folders.setMessageSource(main.messageSource());
     TwVAMOK_PMV pmvCalculator;
+    TwPaintTest paintTest;
 
     OnlineWindowLinks onlineLinks;
     onlineLinks.setSerialPanel = [&main](const std::string& text) { main.setStatusPanel(2, text); };
     onlineLinks.diagnosticLine = [&main](int line, const std::string& text) {
         main.setDiagnosticLine(line, text);
     };
+    onlineLinks.showPaintTest = [&paintTest] { paintTest.show(); };
     online.setLinks(onlineLinks);
 
     MainWindowLinks links;
@@ -81,7 +85,7 @@ int main(int argc, char** argv)
     links.about = &info;
     main.setLinks(links);
 
-    TranslateAllWindows({&main, &info, &online, &folders, &pmvCalculator});
+    TranslateAllWindows({&main, &info, &online, &folders, &pmvCalculator, &paintTest});
     App().MeasurementsModified = false;
     return QApplication::exec();
 }

@@ -26,7 +26,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QHelpEvent>
 #include <QThread>
+#include <QToolTip>
 #include <QTimer>
 
 #include <algorithm>
@@ -38,6 +40,8 @@ namespace {
 constexpr int kClientWidth = 504;
 constexpr int kClientHeight = 358;
 constexpr int kTopBarHeight = 41;
+// A hint stays for 7.5 seconds (it shows after the platform's pause).
+constexpr int kHintHideMs = 7500;
 
 // The background picture: a plain blend with the program's name.
 QPixmap BackgroundPicture(const QSize& size, const QString& subtitle)
@@ -413,6 +417,8 @@ void TwVamok::FormCreate()
     }
     refreshSharedLists();
 
+    qApp->installEventFilter(this);
+
     if (folderFailure_) {
         dialogs_.show(kFolderFailureText, kFolderFailureCaption);
     }
@@ -620,12 +626,25 @@ bool TwVamok::event(QEvent* event)
 
 bool TwVamok::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ToolTip) {
+        return showHint(watched, static_cast<QHelpEvent*>(event));
+    }
     if (event->type() == QEvent::MouseButtonDblClick &&
         (watched == BackgroundImage || watched == BackgroundImageEnglish)) {
         BackgroundDblClick();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TwVamok::showHint(QObject* watched, QHelpEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || !isAncestorOf(widget) || widget->toolTip().isEmpty()) {
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), widget->toolTip(), widget, QRect(), kHintHideMs);
+    return true;
 }
 
 void TwVamok::showEvent(QShowEvent* event)

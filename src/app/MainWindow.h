@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QHelpEvent;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -169,6 +170,8 @@ private:
     void deleteSelectedKnownVamoks();
     void deleteSelectedUsedTypes();
     void run(const std::function<void()>& action) const;
+    // Hints of the main window's controls, with the program's display time.
+    bool showHint(QObject* watched, QHelpEvent* event);
 
     std::vector<std::string> args_;
     MainWindowDialogs dialogs_;

@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/Cp1252.h"
 #include "app/MainWindow.h"
+#include "app/PaintTestWindow.h"
 #include "live/KnownVamoks.h"
 #include "live/PresenceNotifier.h"
 
@@ -316,4 +317,35 @@ TEST_F(MainWindow, AboutBoxShowsVersionAndSuffixes)
     EXPECT_EQ(about.Label1->text(), "VAMOK Ver. 5.2.0 [Build 1] (Qt) (Win32-Zielplattform)");
     about.BitBtn1->click();
     EXPECT_FALSE(about.isVisible());
+}
+
+namespace {
+
+// Colour distance, summed over the three components.
+int Distance(QRgb pixel, const QColor& expected)
+{
+    const QColor c(pixel);
+    return std::abs(c.red() - expected.red()) + std::abs(c.green() - expected.green()) +
+           std::abs(c.blue() - expected.blue());
+}
+
+} // namespace
+
+TEST(PaintTestWindow, SixGradientBands)
+{
+    TwPaintTest window;
+    EXPECT_EQ(window.windowTitle(), "wPaintTest");
+    EXPECT_EQ(window.size(), QSize(1289, 637));
+    const QImage image = window.grab().toImage();
+    const QColor red(255, 0, 0), yellow(255, 255, 0), green(0, 128, 0), olive(128, 128, 0);
+    EXPECT_LE(Distance(image.pixel(10, 60), red), 4);      // preset 1: red -> yellow
+    EXPECT_LE(Distance(image.pixel(999, 60), yellow), 4);
+    EXPECT_LE(Distance(image.pixel(999, 160), red), 4);    // preset 4: yellow -> red
+    EXPECT_LE(Distance(image.pixel(10, 260), yellow), 4);  // preset 2: yellow -> green
+    EXPECT_LE(Distance(image.pixel(999, 360), yellow), 4); // preset 3: green -> yellow
+    EXPECT_LE(Distance(image.pixel(10, 360), green), 4);
+    EXPECT_LE(Distance(image.pixel(10, 460), olive), 4);   // two bands of preset 17
+    EXPECT_LE(Distance(image.pixel(500, 460), olive), 4);
+    EXPECT_LE(Distance(image.pixel(499, 460), yellow), 4);
+    EXPECT_GT(Distance(image.pixel(5, 60), red), 100);     // outside the bands
 }
