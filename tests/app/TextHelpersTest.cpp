@@ -119,3 +119,30 @@ TEST(UniqueFileName, SkipsExistingFiles)
     dir.write("Vamok.APT.bak", "x");
     EXPECT_EQ(UniqueFileName(dir.file("Vamok.APT.bak")), dir.file("Vamok.APT_1.bak"));
 }
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+// The system locale is fixed when the program starts, so the check runs in
+// a child copy of this test program started with the locale to test.
+TEST(DecimalSepFromLocale, FollowsTheUsersLocale)
+{
+    const QByteArray expected = qgetenv("VAMOK_EXPECTED_DECIMAL_SEP");
+    if (!expected.isEmpty()) {
+        EXPECT_EQ(DecimalSepFromLocale(), expected.at(0));
+        return;
+    }
+    for (const auto& [locale, sep] : {std::pair{"de_DE.UTF-8", ","}, {"en_US.UTF-8", "."}, {"C", "."}}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LC_ALL", locale);
+        env.insert("LANG", locale);
+        env.insert("VAMOK_EXPECTED_DECIMAL_SEP", sep);
+        QProcess child;
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--gtest_filter=DecimalSepFromLocale.FollowsTheUsersLocale"});
+        ASSERT_TRUE(child.waitForFinished(30000)) << locale;
+        EXPECT_EQ(child.exitCode(), 0) << locale << "\n" << child.readAllStandardOutput().toStdString();
+    }
+}
