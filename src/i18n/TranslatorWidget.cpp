@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -60,7 +59,7 @@ class Walker {
 public:
     explicit Walker(WindowTexts& texts) : texts_(texts) {}
 
-    void window(QWidget& window)
+    void translate(QWidget& window)
     {
         const std::string name = WindowClassName(window);
         pass(PropertyKey(name, "Caption"), window.windowTitle(), [&](const QString& t) { window.setWindowTitle(t); });
@@ -274,7 +273,7 @@ void TranslateWindow(QWidget& window)
         return;
     }
     WindowTexts texts(Language(), pass);
-    Walker(texts).window(window);
+    Walker(texts).translate(window);
 }
 
 } // namespace vamok

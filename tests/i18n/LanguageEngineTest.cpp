@@ -1,4 +1,4 @@
-#include "LanguageFixture.h"
+#include "i18n/LanguageFixture.h"
 
 #include "app/MainMessages.h"
 #include "i18n/LanguageFiles.h"

@@ -1,5 +1,5 @@
 // The language window on the offscreen platform.
-#include "../LanguageFixture.h"
+#include "i18n/LanguageFixture.h"
 
 #include "app/Cp1252.h"
 #include "i18n/LanguageChoiceDialog.h"

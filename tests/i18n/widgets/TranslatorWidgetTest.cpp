@@ -1,6 +1,6 @@
 // Real windows on the offscreen platform, translated from files in a temp
 // program folder.
-#include "../LanguageFixture.h"
+#include "i18n/LanguageFixture.h"
 
 #include "app/Cp1252.h"
 #include "i18n/LanguageText.h"
