@@ -82,9 +82,7 @@ void UsbBridge::ConfigureModel(bool ventiq, bool openOnArrival)
     baud_ = ventiq ? kVentiqBaud : kRixBaud;
     productId_ = ventiq ? kVentiqProductId : kRixProductId;
     openOnArrival_ = openOnArrival;
-    // Arrival and removal are seen by comparing the attached bridges.
-    attached_ = AttachedPaths();
-    watchTimer_.start();
+    WatchDeviceChanges(true);
     Close();
     // An entry listed for the other model must not be opened at this
     // model's speed.
@@ -346,6 +344,25 @@ void UsbBridge::WatchTick()
         DeviceChanged(DeviceChange::Removal);
     if (added)
         DeviceChanged(DeviceChange::Arrival);
+}
+
+void UsbBridge::WatchDeviceChanges(bool on)
+{
+    watchTimer_.stop();
+    if (!on)
+        return;
+    // Arrival and removal are seen by comparing the attached bridges.
+    attached_ = AttachedPaths();
+    watchTimer_.start();
+}
+
+int UsbBridge::SetUartSpeed(int baud)
+{
+    if (!IsOpen())
+        return 0;
+    link_->SetBaudRate(baud);
+    configuredSpeed_ = link_->BaudRate();
+    return configuredSpeed_;
 }
 
 bool UsbBridge::ReadLatch(std::uint16_t* value) { return IsOpen() && link_->ReadLatch(value); }

@@ -76,6 +76,13 @@ public:
     // Stops the poll timer from restarting (the window's cancel message).
     void Cancel() { cancel_ = true; }
 
+    // The service window's "Baudrate": sets the open bridge's UART speed
+    // and returns the speed read back (0 when no bridge is open).
+    int SetUartSpeed(int baud);
+    // The service window's "UnRegister"/"NewRegister": stop or (re)start
+    // watching for bridges being plugged in or pulled out.
+    void WatchDeviceChanges(bool on);
+
     // The open device's pin latch, for the service window.
     bool ReadLatch(std::uint16_t* value);
     bool WriteLatch(std::uint16_t value);

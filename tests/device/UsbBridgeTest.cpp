@@ -215,13 +215,29 @@ TEST_F(UsbBridgeTest, PermissionProblemIsReportedNotSilent)
     EXPECT_TRUE(Logged(bridge->OpenProblem()));
 }
 
-TEST_F(UsbBridgeTest, LatchWritesAllSixteenPins)
+TEST_F(UsbBridgeTest, ServiceOperationsOnTheOpenBridge)
 {
     attached = {MakeFakeBridge("/dev/hidraw1", 0x868F)};
     Make();
+    EXPECT_EQ(bridge->SetUartSpeed(9600), 0);
     bridge->SIHIDSendData("x");
     ASSERT_TRUE(bridge->WriteLatch(0x8001));
     EXPECT_EQ(attached[0]->features.back(), (HidReport{0x45, 0x80, 0x01, 0xFF, 0xFF}));
+    EXPECT_EQ(bridge->SetUartSpeed(115200), 115200);
+    EXPECT_EQ(bridge->ConfiguredSpeed(), 115200);
+}
+
+TEST_F(UsbBridgeTest, UnwatchedBridgesAreNotNoticed)
+{
+    Make(false, true);
+    bridge->WatchDeviceChanges(false);
+    attached = {MakeFakeBridge("/dev/hidraw4", 0x868F)};
+    for (int i = 0; i < 1300; ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(1);
+    }
+    EXPECT_FALSE(bridge->IsOpen());
+    EXPECT_EQ(bridge->ChangeCount(), 0);
 }
 
 } // namespace
