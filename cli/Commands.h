@@ -12,3 +12,9 @@ int CliShow(const CliArgs& args);
 
 // CliRead.cpp: the instrument's stored workplaces.
 int CliRead(const CliArgs& args);
+
+// CliPmv.cpp: PMV and PPD of one set of conditions.
+int CliPmv(const CliArgs& args);
+
+// CliTypes.cpp: the PC type library.
+int CliTypes(const CliArgs& args);

@@ -19,6 +19,8 @@ const Command kCommands[] = {
     {"read", CliRead, "read --link altarim|quadrovan|rix|ventiq [--port PATH] [--first N] [--last M] [--json]   the instrument's stored workplaces"},
     {"convert", CliConvert, "convert IN OUT [--types FILE.APT]   data file or export IN to OUT (.VAM or .CSV)"},
     {"show", CliShow, "show FILE [--json] [--types FILE.APT]   a data file or export as the table reads it"},
+    {"pmv", CliPmv, "pmv --ta C (--tr C | --tg C) --rh PCT --v M_PER_S --clo CLO --met MET [--globe15] [--json]   PMV and PPD"},
+    {"types", CliTypes, "types list | show NAME | import FILE | export FILE [--library FILE]   the PC type library"},
 };
 
 void PrintUsage()

@@ -1,6 +1,7 @@
 #pragma once
 // The type library file (".APT"): a feature line, then per type a name line
 // and one line per stored row, five ";"-separated values each, CP1252, CR LF.
+#include "types/TAPDef.h"
 #include "types/TypeReporter.h"
 
 #include <optional>
@@ -42,6 +43,10 @@ TypeLoadResult LoadTypeFile(const std::string& path, TypeReporter& reporter);
 // The same from the bytes of a file already read; `path` names it in messages.
 TypeLoadResult LoadTypeText(const std::string& bytes, const std::string& path,
                             TypeReporter& reporter);
+
+// One row of a type as the file writes it: five values separated by ";",
+// hundredths rows as "%1.2f" with App().DecimalSep.
+std::string TypeRowLine(const TAPDef& type, int row);
 
 // The file text of the PC types (placeholder excluded); sets every marker.
 std::string TypeFileText();

@@ -11,9 +11,7 @@
 
 namespace vamok {
 
-namespace {
-
-std::string RowLine(const TAPDef& type, int row)
+std::string TypeRowLine(const TAPDef& type, int row)
 {
     std::string line;
     for (int column = 1; column <= kTypeColumnCount; ++column) {
@@ -25,8 +23,6 @@ std::string RowLine(const TAPDef& type, int row)
     return line;
 }
 
-} // namespace
-
 std::string TypeFileText()
 {
     std::string text = "Anemo;PMV;Clo;CO2;VOCOO;FEIN\r\n";
@@ -37,7 +33,7 @@ std::string TypeFileText()
         type.SetMarker();
         text += type.Name + "\r\n";
         for (int row = 1; row <= kTypeRowCount; ++row)
-            text += RowLine(type, row) + "\r\n";
+            text += TypeRowLine(type, row) + "\r\n";
     }
     return text;
 }
