@@ -10,11 +10,15 @@
 #include "app/PaintTestWindow.h"
 #include "app/SingleInstanceGuard.h"
 #include "comfort/PmvCalculatorWindow.h"
+#include "device/DeviceClock.h"
+#include "device/ProtocolMonitorWindow.h"
 #include "device/TAPSend.h"
+#include "i18n/LanguageChoiceDialog.h"
 #include "i18n/TranslatorWidget.h"
 #include "live/OnlineWindow.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QStringList>
 
 #include <algorithm>
@@ -53,10 +57,12 @@ int main(int argc, char** argv)
     TInfo info;
     TAPSend commandLayer;
     SetCommandLayer(&commandLayer);
+    TwSprachwahl language(args);
     TOnline online(commandLayer);
     TwVerzeichnisse folders;
     folders.setMessageSource(main.messageSource());
     TwVAMOK_PMV pmvCalculator;
+    TAPSendWindow commandWindow(commandLayer);
     TwPaintTest paintTest;
 
     OnlineWindowLinks onlineLinks;
@@ -82,10 +88,20 @@ int main(int argc, char** argv)
     links.enablePollTimer = [&online] { online.Poller().Start(); };
     links.resetPoller = [&online] { online.Poller().ResetPoller(); };
     links.onlineVersionLabel = [&online] { return online.VersionLabelText(); };
+    links.chooseLanguage = [&language] { language.Execute(); };
+    links.setupCommandWindow = [&commandWindow](bool terminalOn) {
+        if (terminalOn) {
+            commandWindow.show();
+        }
+    };
+    links.setDeviceClock = [&commandLayer] {
+        return SetDeviceClock(commandLayer, QDateTime::currentDateTime());
+    };
+    links.releaseKeyboardLock = [&commandLayer] { return ReleaseKeyboardLock(commandLayer); };
     links.about = &info;
     main.setLinks(links);
 
-    TranslateAllWindows({&main, &info, &online, &folders, &pmvCalculator, &paintTest});
+    TranslateAllWindows({&main, &info, &language, &online, &folders, &pmvCalculator, &paintTest});
     App().MeasurementsModified = false;
     return QApplication::exec();
 }
