@@ -4,10 +4,26 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QSysInfo>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace vamok;
+
+namespace {
+
+// The program names itself differently from its file, as the real one does.
+class NamedProgram {
+public:
+    NamedProgram() : saved_(QCoreApplication::applicationName()) { QCoreApplication::setApplicationName("Vamok"); }
+    ~NamedProgram() { QCoreApplication::setApplicationName(saved_); }
+
+private:
+    QString saved_;
+};
+
+} // namespace
 
 TEST(SingleInstanceGuard, SecondGuardIsRefusedUntilTheFirstEnds)
 {
@@ -24,6 +40,45 @@ TEST(SingleInstanceGuard, SecondGuardIsRefusedUntilTheFirstEnds)
     EXPECT_TRUE(third.acquired());
 }
 
+// Run as a child: holds the guard until killed.
+TEST(SingleInstanceGuard, SecondProcessIsRefusedWhileTheFirstRuns)
+{
+    const QString holdPath = qEnvironmentVariable("VAMOK_HOLD_LOCK");
+    if (!holdPath.isEmpty()) {
+        const NamedProgram named;
+        SingleInstanceGuard guard(holdPath);
+        std::printf(guard.acquired() ? "locked\n" : "refused\n");
+        std::fflush(stdout);
+        QThread::sleep(30);
+        return;
+    }
+
+    TempDir dir;
+    const QString path = QString::fromStdString(dir.file("VAMOK.lock"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("VAMOK_HOLD_LOCK", path);
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=SingleInstanceGuard.SecondProcessIsRefusedWhileTheFirstRuns"});
+    ASSERT_TRUE(first.waitForStarted(5000));
+    while (!first.readAllStandardOutput().contains("locked")) {
+        ASSERT_TRUE(first.waitForReadyRead(10000));
+    }
+
+    const NamedProgram named;
+    {
+        SingleInstanceGuard second(path);
+        EXPECT_FALSE(second.acquired());
+    }
+    // A copy that crashed leaves its lock file behind; it does not block.
+    first.kill();
+    ASSERT_TRUE(first.waitForFinished(5000));
+    ASSERT_TRUE(QFile::exists(path));
+    SingleInstanceGuard after(path);
+    EXPECT_TRUE(after.acquired());
+}
+
 TEST(SingleInstanceGuard, LockOfADeadProcessIsTakenOver)
 {
     TempDir dir;
@@ -38,30 +93,9 @@ TEST(SingleInstanceGuard, LockOfADeadProcessIsTakenOver)
 
     QFile stale(path);
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write(QByteArray::number(pid) + "\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
-                QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.write(QByteArray::number(pid) + "\nvamok\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     stale.close();
 
     SingleInstanceGuard guard(path);
     EXPECT_TRUE(guard.acquired());
-}
-
-TEST(SingleInstanceGuard, LockOfALiveProcessIsRespected)
-{
-    TempDir dir;
-    const QString path = QString::fromStdString(dir.file("VAMOK.lock"));
-    QProcess sleeper;
-    sleeper.start("sleep", {"30"});
-    ASSERT_TRUE(sleeper.waitForStarted(5000));
-
-    QFile lock(path);
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write(QByteArray::number(sleeper.processId()) + "\nsleep\n" +
-               QSysInfo::machineHostName().toUtf8() + "\n");
-    lock.close();
-
-    SingleInstanceGuard guard(path);
-    EXPECT_FALSE(guard.acquired());
-    sleeper.kill();
-    sleeper.waitForFinished(5000);
 }
