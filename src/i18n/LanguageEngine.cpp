@@ -6,7 +6,6 @@
 #include "app/Switches.h"
 #include "i18n/LanguageText.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QtDebug>
@@ -42,15 +41,6 @@ std::string NowText()
     const QLocale locale = QLocale::system();
     return ToCp1252(locale.toString(now.date(), QLocale::ShortFormat) + ' ' +
                     now.time().toString(QStringLiteral("HH:mm:ss")));
-}
-
-std::vector<std::string> ProgramArguments()
-{
-    std::vector<std::string> args;
-    for (const QString& arg : QCoreApplication::arguments()) {
-        args.push_back(ToCp1252(arg));
-    }
-    return args;
 }
 
 } // namespace
@@ -187,8 +177,6 @@ LanguageEngine& Language()
     static LanguageEngine engine;
     return engine;
 }
-
-void InitLanguage(const std::string& languageKey) { Language().init(languageKey, ProgramArguments()); }
 
 void InitLanguage(const std::string& languageKey, const std::vector<std::string>& args)
 {

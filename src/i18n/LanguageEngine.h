@@ -71,8 +71,7 @@ private:
 LanguageEngine& Language();
 
 // Called once by the main window's create handler, before any other window
-// exists; the arguments are the program's command line.
-void InitLanguage(const std::string& languageKey);
+// exists; args: the program's command line (CP1252).
 void InitLanguage(const std::string& languageKey, const std::vector<std::string>& args);
 
 // The translation of one key of a section, or fallback.
