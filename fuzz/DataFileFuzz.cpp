@@ -1,5 +1,6 @@
 // libFuzzer target: the data-file reader on any bytes. Whatever it accepts
 // must come back unchanged after being written and read once more.
+#include "app/AppState.h"
 #include "measure/DataFileReader.h"
 #include "measure/DataFileWriter.h"
 
@@ -16,6 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first byte picks the kind and the locale's decimal separator.
     const DataFileKind kind = (data[0] & 1) ? DataFileKind::Csv : DataFileKind::Vam;
     const char sep = (data[0] & 2) ? '.' : ',';
+    App().DecimalSep = sep;
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     const DataFileTexts texts = DefaultDataFileTexts();
     const ParseResult first = ParseDataFile(bytes, kind, texts, sep, PmvSettings{});

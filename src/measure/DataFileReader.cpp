@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 namespace vamok {
@@ -384,8 +385,15 @@ ParseResult ParseDataFile(std::string_view bytes, DataFileKind kind, const DataF
     if (!content.hasVersionLine && !headerSeen)
         return Problem(0, "Die Datei ist keine VAMOK-Datei (weder Versions- noch Kopfzeile).");
 
-    const std::string clearedLine =
-        FormatRowLine(RowTexts::Cleared(decimalSep), kind, texts, RateFunction{});
+    // A row saved empty stays empty, also when the file comes from a PC
+    // whose locale uses the other decimal separator.
+    const auto clearedLine = [&](char sep) {
+        return FormatRowLine(RowTexts::Cleared(sep), kind, texts, RateFunction{});
+    };
+    const std::array<std::string, 2> clearedLines{clearedLine(','), clearedLine('.')};
+    const auto isCleared = [&clearedLines](std::string_view line) {
+        return line == clearedLines[0] || line == clearedLines[1];
+    };
     std::optional<std::string_view> rowLine = headerSeen ? lines.next() : headerCandidate;
     for (int n = 1; n <= kRowCount; ++n) {
         if (!rowLine) {
@@ -397,7 +405,7 @@ ParseResult ParseDataFile(std::string_view bytes, DataFileKind kind, const DataF
                                    " fehlt).");
             break;
         }
-        if (*rowLine != clearedLine && ParseRowLine(*rowLine, ctx, content.table.row(n)))
+        if (!isCleared(*rowLine) && ParseRowLine(*rowLine, ctx, content.table.row(n)))
             content.ratingsAvailable = true;
         if (n < kRowCount)
             rowLine = lines.next();

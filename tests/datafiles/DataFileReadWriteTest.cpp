@@ -217,6 +217,20 @@ TEST_F(DataFileTest, EmptyTableFileHasTheFixedLinesAndReloadsCleared)
     EXPECT_EQ(Write(c, DataFileKind::Vam), bytes);
 }
 
+TEST_F(DataFileTest, EmptyRowsFromAPointLocaleStayEmpty)
+{
+    App().DecimalSep = '.';
+    const MeasurementTable pointTable;
+    const std::string bytes = FormatDataFile(pointTable, {"x", {}}, DataFileKind::Vam, texts_, RateFunction{});
+    App().DecimalSep = ',';
+    TempDir dir;
+    dir.write("p.VAM", bytes);
+    const DataFileContent c = Read(dir.file("p.VAM"));
+    EXPECT_FALSE(c.ratingsAvailable);
+    EXPECT_EQ(c.table.row(1).texts.Name, "");
+    EXPECT_EQ(c.table.row(1).texts.PMV1, "-,--");
+}
+
 TEST_F(DataFileTest, TitleLikeAnOldHeaderStaysTheTitleAfterAVersionLine)
 {
     DataFileContent c = Read(Fixture("current.VAM"));
