@@ -79,12 +79,12 @@ AltarimCommandSet::Result AltarimCommandSet::run(std::string& input)
         const std::string command = input.substr(0, length);
         input.erase(0, length);
         result.consumed += command;
-        result.reply += execute(command);
+        result.reply += execute(command, result.refused);
     }
     return result;
 }
 
-std::string AltarimCommandSet::execute(const std::string& command)
+std::string AltarimCommandSet::execute(const std::string& command, bool& refused)
 {
     const SimState& s = memory_.state();
     const std::string_view head = std::string_view(command).substr(0, 2);
@@ -112,10 +112,12 @@ std::string AltarimCommandSet::execute(const std::string& command)
         const int slot = static_cast<unsigned char>(command[4 + kNameWidth]);
         const bool ok = separated && memory_.writeName(n, command.substr(3, kNameWidth), slot, std::nullopt);
         reply = Byte(ok ? kAck : kNak);
+        refused = refused || !ok;
     } else { // " Wa" or "GTY": the slot byte follows the three-letter word
         const int slot = static_cast<unsigned char>(command[3]);
         const bool ok = memory_.writeType(slot, command.substr(4), command.substr(0, 3));
         reply = Byte(ok ? kAck : kNak);
+        refused = refused || !ok;
     }
     lastReply_ = reply;
     return reply;

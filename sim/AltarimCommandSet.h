@@ -24,6 +24,7 @@ public:
     struct Result {
         std::string consumed; // the command bytes executed
         std::string reply;
+        bool refused = false; // a command got a NAK
     };
     // Runs every complete command at the front of input and removes it (and
     // skipped bytes); an unfinished command stays in input.
@@ -35,7 +36,7 @@ public:
 
 private:
     std::size_t commandLength(const std::string& input, bool& known) const;
-    std::string execute(const std::string& command);
+    std::string execute(const std::string& command, bool& refused);
 
     InstrumentMemory& memory_;
     bool withLuminance_;

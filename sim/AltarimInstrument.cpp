@@ -25,7 +25,7 @@ std::vector<Answer> AltarimInstrument::receive(std::string_view bytes)
     auto result = commands_.run(input_);
     if (result.consumed.empty())
         return {};
-    return {Answer{result.consumed, result.reply, false}};
+    return {Answer{result.consumed, result.reply, false, result.refused}};
 }
 
 } // namespace vamok::sim

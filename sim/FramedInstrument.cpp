@@ -10,11 +10,11 @@ std::vector<Answer> FramedInstrument::receive(std::string_view bytes)
     std::vector<Answer> answers;
     for (auto& frame : reader_.feed(bytes)) {
         if (!frame.valid) {
-            answers.push_back({frame.payload, BuildFrame(Nak()), true});
+            answers.push_back({frame.payload, BuildFrame(Nak()), true, true});
             continue;
         }
         const auto reply = answer(frame.payload);
-        answers.push_back({frame.payload, reply ? BuildFrame(*reply) : std::string(), true});
+        answers.push_back({frame.payload, reply ? BuildFrame(*reply) : std::string(), true, reply == Nak()});
     }
     return answers;
 }

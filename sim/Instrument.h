@@ -18,6 +18,7 @@ struct Answer {
     std::string command;
     std::string reply;   // empty: the instrument stays silent
     bool framed = false; // reply is a frame (its checksum sits before the ETX)
+    bool refused = false; // the command was malformed or not understood (NAK)
 };
 
 // The instrument side of one dialect: bytes from the program in, answers out.

@@ -1,5 +1,7 @@
 #include "sim/PtyServer.h"
 
+#include "sim/Hex.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -82,8 +84,11 @@ void PtyServer::serve(const volatile std::sig_atomic_t& stop)
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n > 0) {
                 lastInput = std::chrono::steady_clock::now();
-                for (const Answer& a : instrument_.receive(std::string_view(buffer, static_cast<std::size_t>(n))))
+                for (const Answer& a : instrument_.receive(std::string_view(buffer, static_cast<std::size_t>(n)))) {
+                    if (a.refused)
+                        std::fprintf(stderr, "vamok-sim: refused %s\n", HexEncode(a.command).c_str());
                     answer(faults_.shape(a), stop);
+                }
                 saveRecord();
             }
         } else if (ready == 0 && instrument_.hasPartialInput()) {

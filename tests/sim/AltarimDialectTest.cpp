@@ -110,7 +110,10 @@ TEST(SimAltarim, NameWriteWithAnEmptySlotGivesTypeNone)
 TEST(SimAltarim, NameWriteWithoutSeparatorIsRefused)
 {
     const auto altarim = MakeInstrument(Dialect::Altarim, AltarimState());
-    EXPECT_EQ(Ask(*altarim, "Pt\x03" "ABCDEFGH" "X\x01"), "\x15");
+    const auto answers = altarim->receive("Pt\x03" "ABCDEFGH" "X\x01");
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0].reply, "\x15");
+    EXPECT_TRUE(answers[0].refused);
     EXPECT_TRUE(altarim->memory().log().names.empty());
 }
 

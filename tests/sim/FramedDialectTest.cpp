@@ -94,7 +94,9 @@ TEST(SimRix, BadFramesGetNak)
         const auto answers = rix->receive(frame);
         ASSERT_EQ(answers.size(), 1u);
         EXPECT_EQ(answers[0].reply, Framed(kNak));
+        EXPECT_TRUE(answers[0].refused);
     }
+    EXPECT_FALSE(rix->receive(Framed("SER")).at(0).refused);
     EXPECT_EQ(Ask(*rix, "XYZ"), kNak);
 }
 
