@@ -155,11 +155,15 @@ void UsbBridge::OpenSelected()
         std::string problem;
         if (!link_->Open(&problem)) {
             link_.reset();
-            // Every send retries the open; say it on the terminal once.
-            if (problem != openProblem_)
-                qWarning("%s", problem.c_str());
+            // Every send retries the open; tell the user once per reason.
+            const bool news = problem != openProblem_;
             openProblem_ = problem;
             Emit(problem);
+            if (news) {
+                qWarning("%s", problem.c_str());
+                if (OpenFailed)
+                    OpenFailed(problem);
+            }
             return;
         }
     } else {

@@ -117,6 +117,9 @@ public:
     std::function<void(const std::string&)> Log;
     // Several bridges attached: the window shows its compact device list.
     std::function<void()> ShowDeviceList;
+    // An open failed for a new reason (missing permission names the udev
+    // rule): the program tells the user once instead of "no instrument".
+    std::function<void(const std::string& problem)> OpenFailed;
     // Flash the "USB" indicator (green on arrival, red on removal).
     std::function<void(DeviceChange)> Indicate;
 

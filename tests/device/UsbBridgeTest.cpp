@@ -209,10 +209,19 @@ TEST_F(UsbBridgeTest, PermissionProblemIsReportedNotSilent)
     attached = {MakeFakeBridge("/dev/hidraw1", 0x868F)};
     attached[0]->permissionDenied = true;
     Make();
+    std::vector<std::string> told;
+    bridge->OpenFailed = [&told](const std::string& p) { told.push_back(p); };
+    bridge->SIHIDSendData("x");
     bridge->SIHIDSendData("x");
     EXPECT_FALSE(bridge->IsOpen());
     EXPECT_NE(bridge->OpenProblem().find(kUdevInstallCommand), std::string::npos);
     EXPECT_TRUE(Logged(bridge->OpenProblem()));
+    ASSERT_EQ(told.size(), 1u); // once, not on every send
+    EXPECT_EQ(told[0], bridge->OpenProblem());
+    attached[0]->permissionDenied = false;
+    bridge->SIHIDSendData("x");
+    EXPECT_TRUE(bridge->IsOpen());
+    EXPECT_EQ(bridge->OpenProblem(), "");
 }
 
 TEST_F(UsbBridgeTest, ServiceOperationsOnTheOpenBridge)
