@@ -98,6 +98,7 @@ int main(int argc, char** argv)
         return SetDeviceClock(commandLayer, QDateTime::currentDateTime());
     };
     links.releaseKeyboardLock = [&commandLayer] { return ReleaseKeyboardLock(commandLayer); };
+    links.changeUserPath = [&folders] { folders.ChangeUserPath(); };
     links.about = &info;
     main.setLinks(links);
 

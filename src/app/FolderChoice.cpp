@@ -1,5 +1,6 @@
 #include "app/FolderChoice.h"
 
+#include "app/AppState.h"
 #include "app/Cp1252.h"
 #include "app/Folders.h"
 
@@ -27,6 +28,22 @@ bool ConfirmFolder(std::string& folder, const MessageText& message, const AskYes
         return false;
     }
     return true;
+}
+
+std::string TreeStartFolder(const std::string& folder)
+{
+    if (FolderExists(folder)) {
+        return folder;
+    }
+    const std::string documents = DocumentsFolder();
+    return FolderExists(documents) ? documents : std::string();
+}
+
+void AdoptChosenUserPath(const std::string& folder)
+{
+    App().UserPath = folder;
+    App().UserPathSet = true;
+    StoreUserPath();
 }
 
 } // namespace vamok

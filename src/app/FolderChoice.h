@@ -18,4 +18,11 @@ using ShowMessageFn = std::function<void(const std::string& text, const std::str
 bool ConfirmFolder(std::string& folder, const MessageText& message, const AskYesNoFn& ask,
                    const ShowMessageFn& show);
 
+// The folder the dialog's tree opens at for `folder`: the folder itself when
+// it exists, else the documents folder when that exists, else nothing.
+std::string TreeStartFolder(const std::string& folder);
+
+// The working folder chosen in the dialog: held, flagged and stored.
+void AdoptChosenUserPath(const std::string& folder);
+
 } // namespace vamok

@@ -1,5 +1,6 @@
 #include "app/FolderDialog.h"
 
+#include "app/AppState.h"
 #include "app/Cp1252.h"
 #include "app/FolderChoice.h"
 #include "app/Folders.h"
@@ -154,6 +155,35 @@ void TwVerzeichnisse::setTreeFolder(const std::string& folder)
     DirectoryListBox1->setCurrentIndex(index);
     DirectoryListBox1->scrollTo(index);
     showFolderContent(path);
+}
+
+std::optional<std::string> TwVerzeichnisse::chooseFrom(const std::string& folder)
+{
+    setPath(folder);
+    setTreeFolder(TreeStartFolder(folder));
+    setPath(folder); // the tree's selection must not replace the text
+    if (exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return path();
+}
+
+bool TwVerzeichnisse::ChangeUserPath()
+{
+    const std::optional<std::string> chosen = chooseFrom(UserFolder());
+    if (chosen) {
+        AdoptChosenUserPath(*chosen);
+    }
+    return chosen.has_value();
+}
+
+bool TwVerzeichnisse::ChangeAppDataPath()
+{
+    const std::optional<std::string> chosen = chooseFrom(App().AppDataPath);
+    if (chosen) {
+        App().AppDataPath = *chosen;
+    }
+    return chosen.has_value();
 }
 
 void TwVerzeichnisse::showFolderContent(const QString& folder)

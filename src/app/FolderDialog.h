@@ -3,6 +3,7 @@
 #include "app/MainMessages.h"
 
 #include <QDialog>
+#include <optional>
 #include <string>
 
 class QComboBox;
@@ -30,6 +31,12 @@ public:
     // Shows the folder in the tree (when it exists).
     void setTreeFolder(const std::string& folder);
 
+    // The settings window's folder changes: the dialog opens at the current
+    // folder and runs modally. The working folder is stored on OK; the
+    // application-data folder changes for this run only. True on OK.
+    bool ChangeUserPath();
+    bool ChangeAppDataPath();
+
     QLineEdit* PathEdit = nullptr;
     QPushButton* SearchBtn = nullptr;
     QPushButton* OKBtn = nullptr;
@@ -55,6 +62,8 @@ protected:
 private:
     void buildSearchPanel();
     void showFolderContent(const QString& folder);
+    // Opens at `folder`, runs modally; the chosen folder or nothing.
+    std::optional<std::string> chooseFrom(const std::string& folder);
 
     MessageText message_;
     QString savedCaption_;

@@ -91,3 +91,19 @@ TEST_F(FolderChoice, UncreatableFolderIsReported)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "FEHLER|Verzeichnis kann nicht erzeugt werden!");
 }
+
+TEST_F(FolderChoice, TreeStartsAtTheFolderOrTheDocuments)
+{
+    EXPECT_EQ(TreeStartFolder(home()), home());
+    EXPECT_EQ(TreeStartFolder(home() + "fehlt/"), "");
+    QDir().mkpath(QString::fromStdString(home() + "Documents"));
+    EXPECT_EQ(TreeStartFolder(home() + "fehlt/"), home() + "Documents/");
+}
+
+TEST_F(FolderChoice, ChosenWorkingFolderIsStored)
+{
+    AdoptChosenUserPath("/srv/vamok/");
+    EXPECT_TRUE(App().UserPathSet);
+    EXPECT_EQ(App().UserPath, "/srv/vamok/");
+    EXPECT_EQ(store_->readText("", "UserPath"), "/srv/vamok/");
+}

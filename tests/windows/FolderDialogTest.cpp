@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 
 using namespace vamok;
@@ -47,5 +48,26 @@ TEST_F(FolderDialog, OkWithAnExistingFolderAcceptsAndRestoresTheCaption)
     EXPECT_EQ(dialog.path(), home());
     EXPECT_EQ(dialog.windowTitle(), FromCp1252("Bitte Arbeitsverzeichnis w\xE4hlen"));
     EXPECT_TRUE(dialog.DefaultBtn->isVisibleTo(&dialog));
+    QDir::setCurrent(saved);
+}
+
+TEST_F(FolderDialog, ChangeUserPathStoresTheConfirmedFolder)
+{
+    const QString saved = QDir::currentPath();
+    TwVerzeichnisse dialog;
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        EXPECT_EQ(dialog.path(), DefaultUserFolder());
+        dialog.OKBtn->click(); // the default folder is created without asking
+    });
+    EXPECT_TRUE(dialog.ChangeUserPath());
+    EXPECT_TRUE(App().UserPathSet);
+    EXPECT_EQ(App().UserPath, DefaultUserFolder());
+    EXPECT_EQ(store_->readText("", "UserPath"), DefaultUserFolder());
+    EXPECT_TRUE(FolderExists(DefaultUserFolder()));
+
+    App().AppDataPath = home();
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.CancelBtn->click(); });
+    EXPECT_FALSE(dialog.ChangeAppDataPath());
+    EXPECT_EQ(App().AppDataPath, home());
     QDir::setCurrent(saved);
 }
