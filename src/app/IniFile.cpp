@@ -100,6 +100,18 @@ std::string CleanValue(std::string_view raw)
     return std::string(value.substr(0, kMaxIniValueLength));
 }
 
+// Reading drops surrounding blanks and one pair of quotes; quoting such a
+// value keeps it as it was.
+std::string StoredValue(std::string_view value)
+{
+    const bool blankEdge = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+    const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
+    if (blankEdge || quoted) {
+        return "\"" + std::string(value) + "\"";
+    }
+    return std::string(value);
+}
+
 } // namespace
 
 IniFile IniFile::FromBytes(std::string_view bytes)
@@ -237,14 +249,15 @@ bool IniFile::setValue(std::string_view section, std::string_view key, std::stri
         return false;
     }
     const Section* found = findSection(section);
+    const std::string stored = StoredValue(value);
     if (!found) {
         lines_.push_back("[" + std::string(section) + "]");
-        lines_.push_back(std::string(key) + "=" + std::string(value));
+        lines_.push_back(std::string(key) + "=" + stored);
     } else if (const Entry* entry = findEntry(*found, key)) {
-        lines_[entry->line] = entry->key + "=" + std::string(value);
+        lines_[entry->line] = entry->key + "=" + stored;
     } else {
         const auto at = lines_.begin() + static_cast<std::ptrdiff_t>(found->last + 1);
-        lines_.insert(at, std::string(key) + "=" + std::string(value));
+        lines_.insert(at, std::string(key) + "=" + stored);
     }
     index();
     return true;

@@ -7,7 +7,9 @@
 // keys is the one that counts. Values lose surrounding blanks and one pair of
 // surrounding double quotes, and are cut to kMaxIniValueLength bytes.
 //
-// Writing keeps every other line as it was and writes CR LF line ends.
+// Writing keeps every other line as it was and writes CR LF line ends; a
+// value with blanks at an end, or in quotes itself, is written in quotes so
+// that it reads back unchanged.
 #include <cstddef>
 #include <optional>
 #include <string>

@@ -120,6 +120,22 @@ TEST(IniFile, WritingReplacesInPlaceAppendsToSectionOrAddsSection)
                              "[B]\r\nx=1\r\n[C]\r\ny=2\r\n");
 }
 
+TEST(IniFile, EveryWrittenValueReadsBackUnchanged)
+{
+    const std::vector<std::string> values = {
+        "plain", "", "  lead", "trail\t", "             ", "\"quoted\"", "\"", "\"half", "a \"b\" c",
+        std::string(kMaxIniValueLength - 2, 'x') + " "};
+    IniFile ini;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        ASSERT_TRUE(ini.setValue("S", "k" + std::to_string(i), values[i]));
+    }
+    const IniFile reread = IniFile::FromBytes(ini.toBytes());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(reread.text("S", "k" + std::to_string(i), "#ERR"), values[i]) << i;
+    }
+    EXPECT_NE(ini.toBytes().find("k0=plain\r\n"), std::string::npos);
+}
+
 TEST(IniFile, WritingRefusesWhatWouldBreakTheFile)
 {
     IniFile ini = IniFile::FromBytes("[A]\r\nk=v\r\n");
