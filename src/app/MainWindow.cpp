@@ -155,7 +155,9 @@ TwVamok::TwVamok(std::vector<std::string> args, MainWindowDialogs dialogs, QWidg
 TwVamok::~TwVamok()
 {
     UnregisterPresenceWindow(this);
-    PCTypes().clear();
+    // The type lists go with the main window; the library keeps only its
+    // placeholder, which every lookup relies on.
+    ResetPCTypes();
     DeviceTypes().clear();
 }
 
