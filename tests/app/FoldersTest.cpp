@@ -73,3 +73,11 @@ TEST_F(Folders, FoundValuesStayOnceWritten)
     EXPECT_FALSE(App().FoundQuadrovan);
     EXPECT_FALSE(store_->exists("", "Found_Quadrovan"));
 }
+
+TEST_F(Folders, SerialDevicePathIsStoredOrRemoved)
+{
+    WriteCommDevice("/dev/ttyUSB0");
+    EXPECT_EQ(store_->readText("", "CommDevice"), "/dev/ttyUSB0");
+    WriteCommDevice("");
+    EXPECT_FALSE(store_->exists("", "CommDevice"));
+}
