@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
+#include <map>
 
 using namespace vamok;
 
@@ -184,4 +186,52 @@ TEST(IniFile, AFileThatCannotBeReadIsNeverOverwritten)
     EXPECT_FALSE(WriteIniText(dir.file("big.ini"), "A", "k", "w"));
     EXPECT_EQ(QFile(QString::fromStdString(dir.file("big.ini"))).size(),
               static_cast<qint64>(kMaxIniFileSize + 10));
+}
+
+// Arbitrary files built from the bytes that matter to the format: a write
+// changes the one value it writes and no other, and survives a round trip
+// through the file's bytes.
+TEST(IniFile, AWriteToAnyFileChangesOnlyItsOwnValue)
+{
+    const std::string alphabet = std::string("[]=;\" \t\r\nabAB\xE4\xC4") + std::string(1, '\0');
+    std::uint32_t seed = 12345;
+    const auto next = [&seed](std::uint32_t bound) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % bound;
+    };
+    const std::vector<std::string> names = {"a", "A", "b", "ab", "\xE4", "\xC4" "b"};
+    for (int round = 0; round < 400; ++round) {
+        std::string bytes;
+        const std::uint32_t length = next(120);
+        for (std::uint32_t i = 0; i < length; ++i) {
+            bytes += alphabet[next(static_cast<std::uint32_t>(alphabet.size()))];
+        }
+        IniFile ini = IniFile::FromBytes(bytes);
+        std::map<std::pair<std::string, std::string>, std::optional<std::string>> before;
+        for (const std::string& section : names) {
+            for (const std::string& key : names) {
+                before[{section, key}] = ini.value(section, key);
+            }
+        }
+        const std::string section = names[next(static_cast<std::uint32_t>(names.size()))];
+        const std::string key = names[next(static_cast<std::uint32_t>(names.size()))];
+        const std::string value = round % 3 == 0 ? " \"v\" " : "v" + std::to_string(round);
+        ASSERT_TRUE(ini.setValue(section, key, value));
+        const IniFile reread = IniFile::FromBytes(ini.toBytes());
+        for (const auto& [where, old] : before) {
+            const auto folded = [](std::string t) {
+                for (char& c : t) {
+                    c = c == 'a' ? 'A' : c == 'b' ? 'B' : c == '\xE4' ? '\xC4' : c;
+                }
+                return t;
+            };
+            const bool written = folded(where.first) == folded(section) && folded(where.second) == folded(key);
+            const std::optional<std::string> now = reread.value(where.first, where.second);
+            if (written) {
+                EXPECT_EQ(now, std::optional<std::string>(value)) << "round " << round;
+            } else {
+                EXPECT_EQ(now, old) << "round " << round << " [" << where.first << "] " << where.second;
+            }
+        }
+    }
 }
