@@ -10,6 +10,7 @@
 #include "app/PaintTestWindow.h"
 #include "app/SingleInstanceGuard.h"
 #include "comfort/PmvCalculatorWindow.h"
+#include "device/ComOptionWindow.h"
 #include "device/DeviceClock.h"
 #include "device/ProtocolMonitorWindow.h"
 #include "device/TAPSend.h"
@@ -18,6 +19,7 @@
 #include "live/OnlineWindow.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QDateTime>
 #include <QStringList>
 
@@ -57,6 +59,7 @@ int main(int argc, char** argv)
     TInfo info;
     TAPSend commandLayer;
     SetCommandLayer(&commandLayer);
+    TComOption settings(commandLayer);
     TwSprachwahl language(args);
     TOnline online(commandLayer);
     TwVerzeichnisse folders;
@@ -72,6 +75,14 @@ int main(int argc, char** argv)
     };
     onlineLinks.showPaintTest = [&paintTest] { paintTest.show(); };
     online.setLinks(onlineLinks);
+
+    ComOptionLinks settingsLinks;
+    settingsLinks.poller = &online.Poller();
+    settingsLinks.changeUserPath = [&folders] { return folders.ChangeUserPath(); };
+    settingsLinks.changeAppDataPath = [&folders] { return folders.ChangeAppDataPath(); };
+    settingsLinks.chooseLanguage = [&language] { language.Execute(); };
+    settingsLinks.languageCaption = [&main] { return ToCp1252(main.Sprache1->text()); };
+    settings.setLinks(settingsLinks);
 
     MainWindowLinks links;
     links.showOnline = [&online] { online.show(); };
@@ -98,11 +109,12 @@ int main(int argc, char** argv)
         return SetDeviceClock(commandLayer, QDateTime::currentDateTime());
     };
     links.releaseKeyboardLock = [&commandLayer] { return ReleaseKeyboardLock(commandLayer); };
-    links.changeUserPath = [&folders] { folders.ChangeUserPath(); };
+    links.showSettings = [&settings] { settings.show(); };
+    links.changeUserPath = [&settings] { settings.ChangeUserPathClick(); };
     links.about = &info;
     main.setLinks(links);
 
-    TranslateAllWindows({&main, &info, &language, &online, &folders, &pmvCalculator, &paintTest});
+    TranslateAllWindows({&main, &info, &settings, &language, &online, &folders, &pmvCalculator, &paintTest});
     App().MeasurementsModified = false;
     return QApplication::exec();
 }
