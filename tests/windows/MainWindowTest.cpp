@@ -349,3 +349,23 @@ TEST(PaintTestWindow, SixGradientBands)
     EXPECT_LE(Distance(image.pixel(499, 460), yellow), 4);
     EXPECT_GT(Distance(image.pixel(5, 60), red), 100);     // outside the bands
 }
+
+TEST_F(MainWindow, DoubleClickDeletesSelectedLinesButKeepsTheHeaders)
+{
+    auto window = create();
+    KnownVamoks().Append("111");
+    KnownVamoks().Append("222");
+    App().UsedAPT = {"BUER", "VAM ", "LAGR"};
+    window->refreshSharedLists();
+
+    window->KnownVamoks->item(0)->setSelected(true);
+    window->KnownVamoks->item(2)->setSelected(true);
+    Q_EMIT window->KnownVamoks->itemDoubleClicked(window->KnownVamoks->item(2));
+    EXPECT_EQ(KnownVamoks().Lines(), (std::vector<std::string>{"Known Vamoks:", std::string(13, ' '), "222"}));
+    EXPECT_EQ(window->KnownVamoks->count(), 3);
+
+    window->UsedAPT->item(0)->setSelected(true);
+    window->UsedAPT->item(2)->setSelected(true);
+    Q_EMIT window->UsedAPT->itemDoubleClicked(window->UsedAPT->item(0));
+    EXPECT_EQ(App().UsedAPT, std::vector<std::string>{"VAM "});
+}
