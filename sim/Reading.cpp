@@ -32,13 +32,8 @@ constexpr ReadingInfo kReadings[] = {
 
 const ReadingInfo& InfoOf(Reading r)
 {
-    return kReadings[static_cast<std::size_t>(r)];
-}
-
-const ReadingInfo* AllReadings(std::size_t& count)
-{
-    count = std::size(kReadings);
-    return kReadings;
+    return *std::find_if(std::begin(kReadings), std::end(kReadings),
+                         [r](const ReadingInfo& info) { return info.reading == r; });
 }
 
 std::optional<Reading> ReadingByKey(const std::string& key)

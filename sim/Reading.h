@@ -23,7 +23,6 @@ struct ReadingInfo {
 
 const ReadingInfo& InfoOf(Reading r);
 std::optional<Reading> ReadingByKey(const std::string& key);
-const ReadingInfo* AllReadings(std::size_t& count);
 
 using ReadingValues = std::map<Reading, double>; // absent: the instrument has no value
 

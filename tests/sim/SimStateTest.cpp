@@ -127,3 +127,12 @@ TEST(SimOptions, CommandLine)
     for (const auto& args : bad)
         EXPECT_FALSE(ParseOptions(args, error)) << args.size();
 }
+
+TEST(SimState, EveryReadingHasAStateKey)
+{
+    for (int r = 0; r <= static_cast<int>(Reading::Emiss); ++r) {
+        const auto& info = InfoOf(static_cast<Reading>(r));
+        EXPECT_EQ(static_cast<int>(info.reading), r);
+        EXPECT_EQ(ReadingByKey(info.key), info.reading);
+    }
+}
