@@ -18,3 +18,6 @@ int CliPmv(const CliArgs& args);
 
 // CliTypes.cpp: the PC type library.
 int CliTypes(const CliArgs& args);
+
+// CliLive.cpp: the live values as the online window polls them.
+int CliLive(const CliArgs& args);

@@ -1,0 +1,19 @@
+#include "live/LiveJson.h"
+
+#include "measure/RowJson.h"
+
+namespace vamok {
+
+std::string LivePollJson(const std::string& version, const std::string& serial,
+                         const std::array<std::string, kOnlineRowCount>& rows)
+{
+    std::string json = "{\"version\": " + JsonString(version) + ", \"serial\": " + JsonString(serial) + ", \"rows\": [";
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (r > 0)
+            json += ", ";
+        json += "[" + JsonString(kOnlineRowNames[r]) + ", " + JsonString(rows[r]) + "]";
+    }
+    return json + "]}";
+}
+
+} // namespace vamok
