@@ -9,6 +9,7 @@
 #include "measure/Clipboard.h"
 #include "measure/DataFileReader.h"
 #include "measure/DataFileWriter.h"
+#include "measure/RowJson.h"
 #include "types/TypeFile.h"
 #include "types/TypeLibraryFile.h"
 
@@ -76,24 +77,6 @@ std::optional<DataFileContent> Open(const std::string& path)
     return std::move(r.content);
 }
 
-std::string JsonString(const std::string& cp1252)
-{
-    std::string out = "\"";
-    for (unsigned char c : Utf8(cp1252)) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            out += escape;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
-
 std::string HeadingJson(const DataFileContent& c)
 {
     std::string notes;
@@ -103,12 +86,10 @@ std::string HeadingJson(const DataFileContent& c)
            ", \"notes\": [" + notes + "], \"version\": " + JsonString(c.versionText) + "}";
 }
 
+// The row as "read --json" prints it, with the ratings read from the file.
 std::string RowJson(int n, const WorkplaceRow& row)
 {
-    std::string line = "{\"row\": " + std::to_string(n);
-    for (const FieldInfo& info : AllFields())
-        line += std::string(", \"") + info.name + "\": " + JsonString(row.texts[info.field]);
-    line += ", \"ratings\": {";
+    std::string line = "{\"row\": " + std::to_string(n) + ", " + RowTextsJsonMembers(row.texts) + ", \"ratings\": {";
     bool first = true;
     for (Field f : kRatedFields) {
         line += std::string(first ? "" : ", ") + "\"" + InfoOf(f).name + "\": " + std::to_string(row.ratings[f]);
