@@ -132,14 +132,10 @@ int RowOfColumn(int column, const std::array<int, 32>& columnOfKind)
     return row;
 }
 
-std::array<std::int32_t, 4> BarLimits(int typeIndex, int row)
+BarLimits ThresholdBarLimits(int typeIndex, int row)
 {
-    switch (row) {
-    case TypeRow::PM1: return {0, 0, 10, 20};
-    case TypeRow::PM25: return {0, 0, 20, 25};
-    case TypeRow::PM10: return {0, 0, 20, 50};
-    default: break;
-    }
+    if (const std::optional<BarLimits> fixed = FixedFineDustLimits(row))
+        return *fixed;
     if (!ValidTypeIndex(typeIndex) || row < 1 || row > kTypeRowCount)
         return {0, 0, 0, 0};
     const TAPDef& type = PCTypes()[static_cast<std::size_t>(typeIndex)];

@@ -1,6 +1,8 @@
 #pragma once
 // The green/yellow/red rating of a displayed value against the limits of a
 // workplace type.
+#include "app/Painting.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -34,8 +36,8 @@ Rating RateValue(int typeIndex, int row, const std::string& text);
 int RowOfColumn(int column, const std::array<int, 32>& columnOfKind);
 
 // The four band limits of a row as the threshold bar draws them: the fixed
-// fine-dust limits for rows 14 to 16, else columns 1 to 4 of the type's row
-// (all zero for an invalid type index or row).
-std::array<std::int32_t, 4> BarLimits(int typeIndex, int row);
+// fine-dust limits for rows 14 to 16, else columns 1 to 4 of the row of PC
+// type `typeIndex` (all zero for an invalid type index or row).
+BarLimits ThresholdBarLimits(int typeIndex, int row);
 
 } // namespace vamok

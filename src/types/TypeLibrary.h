@@ -32,4 +32,18 @@ int FindType(const TAPListe& list, const std::string& name);
 // FindType on PCTypes with 0 for "not found".
 int PCTypeIndex(const std::string& name);
 
+struct AddTypeResult {
+    int index = 0;               // the PC entry that holds the name now
+    bool alreadyPresent = false; // the name was in PCTypes; nothing was added
+};
+
+// Adds a type by name. A record from the instrument first replaces the
+// entry of the same name in DeviceTypes, or is appended there. A name that
+// is already in PCTypes adds nothing (see TypeExistsNotice); otherwise the
+// record is appended to PCTypes with its clothing marker.
+AddTypeResult AddType(const TAPDef& record, bool fromDevice);
+
+// "Typ "NAME" schon vorhanden!", shown for 3000 ms when AddType adds nothing.
+std::string TypeExistsNotice(const std::string& name);
+
 } // namespace vamok

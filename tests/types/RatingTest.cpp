@@ -137,11 +137,11 @@ TEST(RowOfColumn, MapsShownKindsToTheirRows)
 
 TEST_F(RatingTest, BarLimitsUseFixedFineDustLimits)
 {
-    EXPECT_EQ(BarLimits(1, TypeRow::PM1), (std::array<std::int32_t, 4>{0, 0, 10, 20}));
-    EXPECT_EQ(BarLimits(1, TypeRow::PM25), (std::array<std::int32_t, 4>{0, 0, 20, 25}));
-    EXPECT_EQ(BarLimits(1, TypeRow::PM10), (std::array<std::int32_t, 4>{0, 0, 20, 50}));
-    EXPECT_EQ(BarLimits(1, TypeRow::Temperature), (std::array<std::int32_t, 4>{20, 21, 22, 26}));
-    EXPECT_EQ(BarLimits(9, TypeRow::Temperature), (std::array<std::int32_t, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(ThresholdBarLimits(1, TypeRow::PM1), (BarLimits{0, 0, 10, 20}));
+    EXPECT_EQ(ThresholdBarLimits(1, TypeRow::PM25), (BarLimits{0, 0, 20, 25}));
+    EXPECT_EQ(ThresholdBarLimits(1, TypeRow::PM10), (BarLimits{0, 0, 20, 50}));
+    EXPECT_EQ(ThresholdBarLimits(1, TypeRow::Temperature), (BarLimits{20, 21, 22, 26}));
+    EXPECT_EQ(ThresholdBarLimits(9, TypeRow::Temperature), (BarLimits{0, 0, 0, 0}));
 }
 
 } // namespace
