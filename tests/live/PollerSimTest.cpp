@@ -8,6 +8,7 @@
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
 
+#include <QElapsedTimer>
 #include <QSerialPort>
 #include <QTest>
 #include <QTimer>
@@ -203,4 +204,39 @@ TEST_F(PollerSimTest, CheckReportsFreeAndUsedPorts)
     const std::string none = PortCheckMessage({}, DefaultDiscoveryTexts());
     EXPECT_NE(none.find("Freie Schnittstellen:\r\nKeine\r\nBelegte Schnittstellen:\r\nKeine\r\n"), std::string::npos);
     EXPECT_FALSE(SearchInstrument(link, SearchKind::Vamok, {}, {}, {}).Found);
+}
+
+TEST_F(PollerSimTest, PortHeldByAnotherProgramCountsAsUsed)
+{
+    dir.write("a.json", AltarimState(1234));
+    SimProcess sim("altarim", dir.file("a.json"));
+    QSerialPort other(QString::fromStdString(sim.ptyPath()));
+    ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+    const std::vector<SerialCandidate> candidates{{"SIM", 0, sim.ptyPath()}};
+    const PortCheck check = CheckPorts(link, candidates, {});
+    EXPECT_EQ(check.Used, (std::vector<std::string>{"SIM"}));
+    std::vector<std::string> unopenable;
+    const auto result = SearchInstrument(link, SearchKind::Vamok, candidates, {},
+                                         [&](const std::string& name) { unopenable.push_back(name); });
+    EXPECT_FALSE(result.Found);
+    EXPECT_EQ(unopenable, (std::vector<std::string>{"SIM"}));
+}
+
+TEST_F(PollerSimTest, PulledCableDuringAPollEndsTheTickWithinItsTimeout)
+{
+    dir.write("a.json", AltarimState(1234));
+    auto sim = std::make_unique<SimProcess>("altarim", dir.file("a.json"), std::vector<std::string>{"--delay", "200"});
+    Connect(*sim);
+    TickUntilPresent(4, 300);
+    ASSERT_TRUE(poller.Present());
+    QTimer::singleShot(50, [&] { sim.reset(); });
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(timer.fire());
+    // The values poll waits at most 500 ms; the rest is the simulator's end.
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(poller.State(), PollState::Identify);
+    for (int k = 0; k < 4; ++k)
+        Tick();
+    EXPECT_EQ(poller.View().Face, PollerFace::Lost);
 }
