@@ -38,6 +38,18 @@ void DropEnding(std::string& name, std::string_view ending)
 
 } // namespace
 
+std::string OpenDialogFilter(const DataFileTexts& texts)
+{
+    return texts.dataFileType + " (*.VAM *.vam);;" + texts.csvFileType + " (*.CSV *.csv)";
+}
+
+std::string SaveDialogFilter(const DataFileTexts& texts)
+{
+    return texts.dataFileType + " (*.VAM *.vam);;" + texts.spreadsheetFileType + "(*.CSV *.csv)";
+}
+
+DataFileKind KindOfFileType(int fileType) { return fileType == 2 ? DataFileKind::Csv : DataFileKind::Vam; }
+
 std::string SaveFileName(const std::string& chosen, DataFileKind kind)
 {
     auto [folder, name] = SplitPath(chosen);

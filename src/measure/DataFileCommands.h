@@ -8,6 +8,15 @@
 
 namespace vamok {
 
+// File dialog filters (Qt's "name (patterns);;..." form): the open dialog
+// offers data files and exports, the save dialog file type 1 (".VAM") and
+// file type 2 (".CSV"). Both letter cases match, as the names are typed by
+// people and the platform's folders may tell them apart.
+std::string OpenDialogFilter(const DataFileTexts& texts);
+std::string SaveDialogFilter(const DataFileTexts& texts);
+// The kind of save dialog file type 1 or 2.
+DataFileKind KindOfFileType(int fileType);
+
 // The name a save writes to: a ".VAM" ending of the file name is dropped,
 // then the kind's extension (".VAM" or ".CSV") is appended unless the name
 // already ends with it. Folders in the path are left alone.

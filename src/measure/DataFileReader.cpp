@@ -412,7 +412,9 @@ ParseResult ParseDataFile(std::string_view bytes, DataFileKind kind, const DataF
     }
 
     const std::string_view rest = lines.rest();
-    if (content.hasVersionLine && !StartsWith(rest, kNotesMarker))
+    // Nothing may follow the rows but the notes; a file that simply ends
+    // after its rows has none.
+    if (content.hasVersionLine && !rest.empty() && !StartsWith(rest, kNotesMarker))
         return Problem(lines.line() + 1, "Hier fehlen die Anmerkungen (\"MEMO: \").");
     content.notes = ParseNotes(rest, kind);
     return {std::move(content), {}};

@@ -13,7 +13,11 @@ constexpr int kLoadFailedIndex = 16;
 constexpr int kNoExcelFirstIndex = 17;
 constexpr int kNoExcelSecondIndex = 18;
 constexpr int kSaveFailedIndex = 19;
+constexpr int kErrorCaptionIndex = 6;
 constexpr int kDefaultTitleIndex = 22;
+constexpr int kDataFileTypeIndex = 32;
+constexpr int kCsvFileTypeIndex = 33;
+constexpr int kSpreadsheetFileTypeIndex = 36;
 constexpr int kFirstRatingWordIndex = 24;
 constexpr int kAirVelocityMarkIndex = 34;
 constexpr int kLuminanceMarkIndex = 47;
@@ -108,6 +112,10 @@ DataFileTexts DataFileTextsFromLang(const std::vector<std::string>& current,
     texts.noExcelFiles = pick(kNoExcelFirstIndex, "Diese Programmversion kann leider keine") + "\r\n" +
                          pick(kNoExcelSecondIndex, "Excel-5-Dateien laden.");
     texts.defaultTitle = pick(kDefaultTitleIndex, defaults.defaultTitle);
+    texts.errorCaption = pick(kErrorCaptionIndex, defaults.errorCaption);
+    texts.dataFileType = pick(kDataFileTypeIndex, defaults.dataFileType);
+    texts.csvFileType = pick(kCsvFileTypeIndex, defaults.csvFileType);
+    texts.spreadsheetFileType = pick(kSpreadsheetFileTypeIndex, defaults.spreadsheetFileType);
     return texts;
 }
 

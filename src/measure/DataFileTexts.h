@@ -28,6 +28,11 @@ struct DataFileTexts {
     std::string saveFailed = "Konnte Datei nicht speichern!";
     std::string noExcelFiles = "Diese Programmversion kann leider keine\r\nExcel-5-Dateien laden.";
     std::string defaultTitle = "Vamok - Daten";
+    std::string errorCaption = "Fehler";
+    // Names of the file types in the open and save dialogs.
+    std::string dataFileType = "VAMOK Datei";
+    std::string csvFileType = "CSV Datei";
+    std::string spreadsheetFileType = "f\xFCr Tabellenkalk. (Excel)";
 
     // The word of a rating code; empty for 0 and unknown codes.
     const std::string& ratingWord(int code) const;

@@ -353,6 +353,26 @@ TEST_F(DataFileTest, SaveAdjustsTheExtensionOfTheFileNameOnly)
     EXPECT_EQ(NameForFileType("a.vam/Messung", DataFileKind::Vam), "a.vam/Messung.VAM");
 }
 
+TEST_F(DataFileTest, DialogTextsFollowTheWindowsList)
+{
+    std::vector<std::string> lang(115);
+    lang[32] = "VAMOK file";
+    lang[33] = "CSV file";
+    lang[36] = "for spreadsheets";
+    lang[24] = "good";
+    lang[48] = "Temperature";
+    const DataFileTexts t = DataFileTextsFromLang(lang, {}, true);
+    EXPECT_EQ(OpenDialogFilter(t), "VAMOK file (*.VAM *.vam);;CSV file (*.CSV *.csv)");
+    EXPECT_EQ(SaveDialogFilter(t), "VAMOK file (*.VAM *.vam);;for spreadsheets(*.CSV *.csv)");
+    EXPECT_EQ(t.ratingWord(1), "good");
+    EXPECT_EQ(t.ratingWord(2), "");
+    EXPECT_EQ(t.headers[static_cast<std::size_t>(Field::GT)], "");
+    // The untranslated "Temp" still recognises headers written in German.
+    EXPECT_EQ(t.temperatureMarks, (std::vector<std::string>{"Temperature", "Temp"}));
+    EXPECT_EQ(KindOfFileType(2), DataFileKind::Csv);
+    EXPECT_EQ(KindOfFileType(1), DataFileKind::Vam);
+}
+
 TEST_F(DataFileTest, SuccessfulSaveClearsModifiedAndAdoptsTheFolder)
 {
     TempDir dir;
