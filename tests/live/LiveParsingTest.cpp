@@ -167,3 +167,21 @@ TEST(LiveValueParser, VentiqReadsFourHexValuesIntoTheAnemometerFields)
     // A value cut short is no value.
     EXPECT_EQ(Parse("M0012", o)[F::AirVelocity], kNotAvailable);
 }
+
+TEST(LiveParsing, ArbitraryBytesNeverReachBeyondTheReply)
+{
+    // Replies cut at every length and filled with marker-like bytes: each
+    // parser reads only what exists (the sanitizer build checks the reads).
+    const std::string full = std::string("VAMOK Ver 1.43 VER SER\x04\xD2\x38\x01M0\x01M1M7\xFF", 33) + "TYPMfMg";
+    for (bool usb : {false, true})
+        for (bool ventiq : {false, true})
+            for (std::size_t n = 0; n <= full.size(); ++n) {
+                const std::string reply = full.substr(0, n);
+                LiveParseOptions o = Dot(usb);
+                o.VentiqMode = ventiq;
+                const auto r = ParseLiveValues(PrefixWithLength(reply), o);
+                EXPECT_EQ(r[F::PM10], kNotAvailable);
+                ParseIdentification(PrefixWithLength(reply), usb);
+                ParseIdentification(reply, usb);
+            }
+}
