@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QOperatingSystemVersion>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QHelpEvent>
@@ -40,8 +41,22 @@ namespace {
 constexpr int kClientWidth = 504;
 constexpr int kClientHeight = 358;
 constexpr int kTopBarHeight = 41;
-// A hint stays for 7.5 seconds (it shows after the platform's pause).
+// A hint shows after half a second and stays for 7.5 seconds.
+constexpr int kHintPauseMs = 500;
 constexpr int kHintHideMs = 7500;
+
+// The platform's look with the program's hint pause.
+class HintTimingStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay) {
+            return kHintPauseMs;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 // The background picture: a plain blend with the program's name.
 QPixmap BackgroundPicture(const QSize& size, const QString& subtitle)
@@ -419,6 +434,9 @@ void TwVamok::FormCreate()
     }
     refreshSharedLists();
 
+    if (!dynamic_cast<HintTimingStyle*>(QApplication::style())) {
+        QApplication::setStyle(new HintTimingStyle);
+    }
     qApp->installEventFilter(this);
 
     if (folderFailure_) {

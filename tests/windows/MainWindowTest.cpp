@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 
 using namespace vamok;
@@ -110,6 +111,7 @@ TEST_F(MainWindow, ControlsCarryTheirNamesAndCaptions)
     EXPECT_EQ(window->ShowKnown->interval(), 5000);
     EXPECT_TRUE(window->GVTimer->isActive());
     EXPECT_EQ(window->width(), 504);
+    EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 500);
 }
 
 TEST_F(MainWindow, CreateHandlerReadsTheSettingsAndResetsSharedLists)
