@@ -14,6 +14,7 @@ public:
     bool hasPartialInput() const override { return !input_.empty(); }
     void dropPartialInput() override { input_.clear(); }
     long lineSpeed() const override { return 9600; }
+    bool onSerialPort() const override { return true; }
     const InstrumentMemory& memory() const override { return memory_; }
 
 private:

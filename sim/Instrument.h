@@ -32,6 +32,9 @@ public:
     // The line went quiet in the middle of a command: forget it.
     virtual void dropPartialInput() = 0;
     virtual long lineSpeed() const = 0; // baud
+    // Attached to a serial port, whose line speed the program sets: bytes
+    // sent at another speed arrive as noise and are not understood.
+    virtual bool onSerialPort() const = 0;
     virtual const InstrumentMemory& memory() const = 0;
 };
 

@@ -22,6 +22,20 @@ namespace vamok::sim {
 namespace {
 constexpr int kPollMs = 20;
 
+speed_t SpeedCode(long baud)
+{
+    switch (baud) {
+    case 9600:
+        return B9600;
+    case 115200:
+        return B115200;
+    case 230400:
+        return B230400;
+    default:
+        return B1500000;
+    }
+}
+
 void SleepMs(long ms)
 {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
@@ -84,12 +98,7 @@ void PtyServer::serve(const volatile std::sig_atomic_t& stop)
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n > 0) {
                 lastInput = std::chrono::steady_clock::now();
-                for (const Answer& a : instrument_.receive(std::string_view(buffer, static_cast<std::size_t>(n)))) {
-                    if (a.refused)
-                        std::fprintf(stderr, "vamok-sim: refused %s\n", HexEncode(a.command).c_str());
-                    answer(faults_.shape(a), stop);
-                }
-                saveRecord();
+                handleInput(std::string_view(buffer, static_cast<std::size_t>(n)), stop);
             }
         } else if (ready == 0 && instrument_.hasPartialInput()) {
             const auto quiet = std::chrono::steady_clock::now() - lastInput;
@@ -101,6 +110,33 @@ void PtyServer::serve(const volatile std::sig_atomic_t& stop)
     }
     savedWrites_ = -1;
     saveRecord();
+}
+
+void PtyServer::handleInput(std::string_view bytes, const volatile std::sig_atomic_t& stop)
+{
+    if (instrument_.onSerialPort() && !lineSpeedMatches()) {
+        instrument_.dropPartialInput();
+        return;
+    }
+    for (const Answer& a : instrument_.receive(bytes)) {
+        if (a.refused)
+            std::fprintf(stderr, "vamok-sim: refused %s\n", HexEncode(a.command).c_str());
+        answer(faults_.shape(a), stop);
+    }
+    saveRecord();
+}
+
+bool PtyServer::lineSpeedMatches()
+{
+    termios tio{};
+    if (::tcgetattr(slave_, &tio) != 0)
+        return true;
+    const speed_t speed = ::cfgetispeed(&tio);
+    const bool matches = speed == SpeedCode(instrument_.lineSpeed());
+    if (!matches && !speedMismatchReported_)
+        std::fprintf(stderr, "vamok-sim: the line is not set to %ld baud; input ignored\n", instrument_.lineSpeed());
+    speedMismatchReported_ = !matches;
+    return matches;
 }
 
 void PtyServer::answer(const std::string& bytes, const volatile std::sig_atomic_t& stop)

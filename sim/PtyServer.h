@@ -31,6 +31,8 @@ public:
     void serve(const volatile std::sig_atomic_t& stop);
 
 private:
+    void handleInput(std::string_view bytes, const volatile std::sig_atomic_t& stop);
+    bool lineSpeedMatches();
     void answer(const std::string& bytes, const volatile std::sig_atomic_t& stop);
     void send(const std::string& bytes, const volatile std::sig_atomic_t& stop);
     bool writeSome(const char* data, std::size_t size, const volatile std::sig_atomic_t& stop);
@@ -43,6 +45,7 @@ private:
     int slave_ = -1; // kept open so the line survives the program closing its end
     std::string path_;
     int savedWrites_ = -1;
+    bool speedMismatchReported_ = false;
 };
 
 } // namespace vamok::sim

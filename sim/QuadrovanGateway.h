@@ -21,6 +21,7 @@ public:
     explicit QuadrovanGateway(SimState state);
 
     long lineSpeed() const override { return 115200; }
+    bool onSerialPort() const override { return true; }
     const InstrumentMemory& memory() const override { return memory_; }
 
 protected:

@@ -24,6 +24,8 @@ public:
     UsbInstrument(SimState state, bool ventiq);
 
     long lineSpeed() const override { return ventiq_ ? 230400 : 1500000; }
+    // The bridge sets its own UART speed; the program never sees it.
+    bool onSerialPort() const override { return false; }
     const InstrumentMemory& memory() const override { return memory_; }
 
 protected:

@@ -27,11 +27,17 @@ const char* const kState = R"({
 // The program's end of the line: the pty opened like a serial port.
 class Line {
 public:
-    explicit Line(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_NOCTTY))
+    explicit Line(const std::string& path, speed_t speed = B9600) : fd_(::open(path.c_str(), O_RDWR | O_NOCTTY))
+    {
+        setSpeed(speed);
+    }
+    void setSpeed(speed_t speed) const
     {
         termios tio{};
         if (fd_ >= 0 && ::tcgetattr(fd_, &tio) == 0) {
             ::cfmakeraw(&tio);
+            ::cfsetispeed(&tio, speed);
+            ::cfsetospeed(&tio, speed);
             ::tcsetattr(fd_, TCSANOW, &tio);
         }
     }
@@ -137,10 +143,29 @@ TEST_F(SimPty, DelayAndPaceHoldTheAnswerBack)
 TEST_F(SimPty, CorruptedQuadrovanAnswerHasAWrongChecksum)
 {
     SimProcess sim("quadrovan", statePath(), {"--corrupt-every", "1"});
-    Line line(sim.ptyPath());
+    Line line(sim.ptyPath(), B115200);
     line.send(Framed("SNR"));
     const std::string reply = line.receive(13, 1000);
     ASSERT_EQ(reply.size(), 13u);
     EXPECT_EQ(reply.substr(0, 10), "\x02SNR04D238");
     EXPECT_NE(reply, Framed("SNR04D238"));
+}
+
+TEST_F(SimPty, BytesAtTheWrongLineSpeedAreNotUnderstood)
+{
+    SimProcess altarim("altarim", statePath());
+    Line line(altarim.ptyPath(), B115200);
+    line.send("VeSr");
+    EXPECT_EQ(line.receive(53, 400), "");
+    line.setSpeed(B9600);
+    line.send("VeSr");
+    EXPECT_EQ(line.receive(53, 2000).size(), 53u);
+
+    SimProcess quadrovan("quadrovan", statePath());
+    Line framed(quadrovan.ptyPath(), B9600);
+    framed.send(Framed("SNR"));
+    EXPECT_EQ(framed.receive(13, 400), "");
+    framed.setSpeed(B115200);
+    framed.send(Framed("SNR"));
+    EXPECT_EQ(framed.receive(13, 2000), Framed("SNR04D238"));
 }
