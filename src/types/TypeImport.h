@@ -7,6 +7,13 @@
 
 namespace vamok {
 
+// File dialog filters of the type window's import and export ("|"-separated
+// description and pattern pairs).
+inline constexpr const char* kTypeImportFilter =
+    "VAMOK-Arbeitsplatzdefinitionen (Vamok.APT)|Vamok.APT|Arbeitsplatzdefinitionen (*.APT)|*.APT|"
+    "Backup-Arbeitsplatzdefinitionen (*.BAK)|*.BAK";
+inline constexpr const char* kTypeExportFilter = "VAMOK-Arbeitsplatzdefinitionen (*.APT)|*.APT";
+
 // Loads `source`; when it is a valid library and the user agrees, moves the
 // library to its backup name and writes the source in its place. Every
 // other outcome reloads the library. `startupCheck` silences the message

@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include <csignal>
+#include <unistd.h>
 #include <sys/resource.h>
 
 using namespace vamok;
@@ -238,6 +241,22 @@ TEST_F(TypeFileTest, AWriteThatFailsMidwayKeepsTheOldFile)
     ASSERT_EQ(reporter.entries.size(), 1u);
     EXPECT_EQ(reporter.entries[0].caption, "Error");
     EXPECT_EQ(reporter.entries[0].text, "Error saving file.");
+}
+
+TEST_F(TypeFileTest, WriteIntoAReadOnlyFolderKeepsTheOldFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "a privileged user may write into read-only folders";
+    const std::string old = "VAM \r\n" + kNineRows;
+    dir.write("Vamok.APT", old);
+    PCTypes().push_back(DefaultType());
+    const QString folder = QString::fromStdString(dir.path());
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool written = SaveLibrary(reporter);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(dir.read("Vamok.APT"), old);
+    EXPECT_TRUE(reporter.Saw("Error saving file."));
 }
 
 TEST_F(TypeFileTest, WriteIntoAFolderThatCannotExistFails)
