@@ -11,6 +11,7 @@
 #include <QFile>
 
 #include <csignal>
+#include <unistd.h>
 #include <sys/resource.h>
 
 using namespace vamok;
@@ -106,6 +107,22 @@ TEST_F(TypeImportTest, FailedWriteRestoresTheOldLibraryAndSaysSo)
     EXPECT_TRUE(Has("OLD"));
     EXPECT_FALSE(reporter.Saw("Typdefinition \xFC" "berschrieben."));
     EXPECT_TRUE(reporter.Saw("konnte nicht geschrieben werden"));
+}
+
+TEST_F(TypeImportTest, FailedBackupKeepsTheLibraryAndSaysSo)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "a privileged user may rename files in read-only folders";
+    dir.write("new.APT", kNew);
+    const QString folder = QString::fromStdString(App().AppDataPath);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool imported = ImportTypeFile(dir.file("new.APT"), reporter);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(imported);
+    EXPECT_EQ(dir.read("appdata/Vamok.APT"), kOld);
+    EXPECT_TRUE(Has("OLD"));
+    EXPECT_TRUE(reporter.Saw("konnte nicht gesichert werden"));
+    EXPECT_FALSE(reporter.Saw("Typdefinition \xFC" "berschrieben."));
 }
 
 TEST_F(TypeImportTest, ImportingTheLibraryItselfKeepsIt)
