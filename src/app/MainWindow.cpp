@@ -581,12 +581,15 @@ void TwVamok::BeendenClick()
     if (!OnlineButton->isEnabled()) {
         return;
     }
-    if (App().MeasurementsModified &&
-        !dialogs_.askOkCancel(message(MsgUnsavedLost) + "\r\n" + message(MsgQuitAnyway),
-                              message(MsgWarning))) {
-        return;
-    }
+    // The unsaved-data question is asked by the close request itself.
     close();
+}
+
+bool TwVamok::confirmDiscardUnsaved()
+{
+    return !App().MeasurementsModified ||
+           dialogs_.askOkCancel(message(MsgUnsavedLost) + "\r\n" + message(MsgQuitAnyway),
+                                message(MsgWarning));
 }
 
 void TwVamok::deviceCommandResult(bool acknowledged, int success, int failure, int successCaption,
@@ -677,7 +680,9 @@ void TwVamok::showEvent(QShowEvent* event)
 
 void TwVamok::closeEvent(QCloseEvent* event)
 {
-    if (!CloseRequestAllowed(OnlineButton->isEnabled(), closeRequests_)) {
+    // Every close request (menu, close box, window manager) asks once about
+    // unsaved measurements, so none of them loses a readout silently.
+    if (!CloseRequestAllowed(OnlineButton->isEnabled(), closeRequests_) || !confirmDiscardUnsaved()) {
         event->ignore();
         return;
     }

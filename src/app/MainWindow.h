@@ -92,6 +92,7 @@ public:
     void ShowKnownTimer();
     void BackgroundDblClick();
     void BeendenClick();
+    bool confirmDiscardUnsaved();
     void VAMOKUhrstellen1Click();
     void astatursperreaufheben1Click();
     void Pfadeanzeigen1Click();

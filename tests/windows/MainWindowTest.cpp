@@ -161,6 +161,21 @@ TEST_F(MainWindow, ExitAsksOnlyWithUnsavedMeasurements)
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(MainWindow, CloseBoxAsksAboutUnsavedMeasurementsOncePerRequest)
+{
+    auto window = create();
+    window->show();
+    App().MeasurementsModified = true;
+    answerOk = false;
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(window->isVisible());
+
+    answerOk = true;
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(asked.size(), 2u);
+}
+
 TEST_F(MainWindow, PathsDisplay)
 {
     auto window = create();
