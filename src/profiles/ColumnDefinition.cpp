@@ -114,6 +114,13 @@ void StoreColumnDefinition(int definition, const ColumnDefinition& columns)
     }
 }
 
+ColumnDefinition TakeUpColumnDefinition(int definition)
+{
+    const ColumnDefinition columns = LoadColumnDefinition(definition).definition;
+    StoreColumnDefinition(definition, columns);
+    return columns;
+}
+
 int InitialDefinitionNumber(bool developerMode)
 {
     const int stored = Settings().integer(kCurrentDefinitionValue, 1);

@@ -41,6 +41,10 @@ LoadedDefinition LoadColumnDefinition(int definition);
 // Writes definition 1..4 and records it as the current one ("BenDef").
 void StoreColumnDefinition(int definition, const ColumnDefinition& columns);
 
+// A user view of the table was chosen: the definition is read and stored
+// back, which also records it as the current one ("BenDef").
+ColumnDefinition TakeUpColumnDefinition(int definition);
+
 // The definition selected when the window opens: "BenDef" when that
 // definition's button is visible (3 and 4 only in developer mode), else 1.
 int InitialDefinitionNumber(bool developerMode);

@@ -64,6 +64,17 @@ TEST_F(ColumnDefinitionTest, StoredDefinitionReloadsAndRecordsItself)
     EXPECT_TRUE(LoadColumnDefinition(1).definition.shown[K(ColumnKind::Fre)]);
 }
 
+TEST_F(ColumnDefinitionTest, TakingUpAViewRecordsItAndRepairsItsSettings)
+{
+    Settings().writeInt("", "ShowCol_BD4_Tag01", 9);
+    Settings().writeInt("", "ShowCol_BD4_06", 0);
+    const ColumnDefinition d = TakeUpColumnDefinition(4);
+    EXPECT_EQ(Settings().readInt("", "BenDef"), 4);
+    EXPECT_EQ(Settings().readInt("", "ShowCol_BD4_Tag01"), 1);
+    EXPECT_EQ(Settings().readInt("", "ShowCol_BD4_06"), 0);
+    EXPECT_FALSE(d.shown[K(ColumnKind::Feu)]);
+}
+
 TEST_F(ColumnDefinitionTest, PositionsThatAreNoPermutationAreRejected)
 {
     for (const auto& [name, value] : {std::pair{"ShowCol_BD1_Tag05", std::string("4")},

@@ -242,6 +242,18 @@ TEST_F(DataFileTest, TitleLikeAnOldHeaderStaysTheTitleAfterAVersionLine)
     EXPECT_EQ(again.table.row(1).texts.Name, "Platz 1");
 }
 
+TEST_F(DataFileTest, BlankTitleAndLowerCaseExportName)
+{
+    std::string bytes = ReadBytes(Fixture("current.CSV"));
+    bytes.replace(bytes.find("Messung Halle 3"), 15, "     ");
+    TempDir dir;
+    dir.write("klein.csv", bytes);
+    const DataFileContent c = Read(dir.file("klein.csv"));
+    EXPECT_EQ(c.title, "");
+    EXPECT_EQ(c.table.row(1).texts.Name, "Platz 1");
+    EXPECT_EQ(c.table.row(2).texts.Type, "XY01");
+}
+
 TEST_F(DataFileTest, NotesLoseTrailingBreaksBlanksAndSeparators)
 {
     std::string bytes = ReadBytes(Fixture("current.VAM"));
