@@ -172,7 +172,7 @@ void MemoryReadout::DecodeReply(const std::string& reply, int n, int to,
     const DecodeStatus status = decoder.Decode(*record, ctx, row.raw);
     if (status == DecodeStatus::Decoded) {
         App().MeasurementsModified = true;
-        FormatRowTexts(row, ctx.partial ? decoder.PartialScope() : FormatScope::Full, pmv_);
+        FormatRowTexts(row, ctx.partial ? decoder.PartialScope() : decoder.FullScope(), pmv_);
         ui_.ShowRow(n);
         result.rowsRead.push_back(n);
     } else if (!decoder.RetriesOtherWorkplace()) {

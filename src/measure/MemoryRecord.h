@@ -71,7 +71,9 @@ public:
     // record: the bytes after "MEM". Replaces the raw row only on Decoded.
     virtual DecodeStatus Decode(std::string_view record, const DecodeContext& ctx,
                                 RawRow& row) const = 0;
-    // The formatting scope of the partial readouts for this family.
+    // The formatting scope of the full and of the partial readouts for this
+    // family.
+    virtual FormatScope FullScope() const { return FormatScope::Full; }
     virtual FormatScope PartialScope() const = 0;
     // A reply without "MEM" is reported as a decoding error (rix, Ventiq).
     virtual bool ReportsMissingRecord() const = 0;

@@ -59,6 +59,11 @@ void FormatRowTexts(WorkplaceRow& row, FormatScope scope, const PmvSettings& pmv
         for (Field f : kAddOnNumbers)
             FormatNumber(row, f, sep);
         break;
+    case FormatScope::AirVelocityRecord:
+        row.texts.Name = row.raw.Name;
+        row.texts.Type = row.raw.Type;
+        row.texts.Profile = row.raw.Profile;
+        [[fallthrough]];
     case FormatScope::AirVelocity:
         for (Field f : kAirVelocityNumbers)
             FormatNumber(row, f, sep);

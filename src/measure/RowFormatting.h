@@ -12,6 +12,10 @@ enum class FormatScope {
     Full,        // every field, ratio texts, then the PMV texts
     AddOn,       // GT, PMV texts, CO2, VOC, CO, PM1u0, PM2u5, PM10u, TIR, Emiss
     AirVelocity, // Wind..WindTIII, MessZeit, Tu..TuIII
+    // What an air-velocity-only record holds: Name, Type, Profile and the
+    // AirVelocity scope. The quantities it does not measure stay empty, so
+    // they are neither rated nor fed to the PMV as zeros.
+    AirVelocityRecord,
 };
 
 // "8,5 / 1" when first > second, else "1 / 8,5".

@@ -9,6 +9,7 @@ class VentiqRecordDecoder : public MemoryRecordDecoder {
 public:
     DecodeStatus Decode(std::string_view record, const DecodeContext& ctx,
                         RawRow& row) const override;
+    FormatScope FullScope() const override { return FormatScope::AirVelocityRecord; }
     FormatScope PartialScope() const override { return FormatScope::AirVelocity; }
     bool ReportsMissingRecord() const override { return true; }
     bool RetriesOtherWorkplace() const override { return true; }

@@ -172,6 +172,16 @@ std::map<Field, std::string> ExpectedTexts(const std::string& dialect, const std
     };
     texts[F::SWK] = ratio(raw.SWK, raw.LdS, raw.LdW);
     texts[F::MUK] = ratio(raw.MUK, raw.LdMon, raw.LdUmg);
+    if (dialect == "ventiq") {
+        // A Ventiq measures air velocity only: everything else stays empty
+        // instead of showing (and rating) zeros.
+        for (const FieldInfo& info : AllFields())
+            if (!info.isText && !info.isComputed && !sent.count(info.field) &&
+                info.field != F::Tu)
+                texts[info.field] = "";
+        texts[F::SWK] = "";
+        texts[F::MUK] = "";
+    }
     return texts;
 }
 
