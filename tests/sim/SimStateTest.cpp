@@ -11,7 +11,7 @@ namespace {
 std::string DemoStatePath()
 {
     const std::string here = __FILE__; // tests/sim/SimStateTest.cpp
-    return here.substr(0, here.rfind("/tests/")) + "/sim/demo-state.json";
+    return here.substr(0, here.rfind("tests/sim/")) + "sim/demo-state.json";
 }
 } // namespace
 
