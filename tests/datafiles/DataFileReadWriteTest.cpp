@@ -167,6 +167,25 @@ TEST_F(DataFileTest, FileWithoutVersionLine)
     EXPECT_EQ(c.notes, std::vector<std::string>{"alt"});
 }
 
+TEST_F(DataFileTest, OldestFormatComputesPmvFromTheGlobeTemperature)
+{
+    std::string bytes = ReadBytes(Fixture("v0_titled.VAM"));
+    // Row 2 ends after its (empty) globe temperature; give it one.
+    const std::size_t row2 = bytes.find("\r\n", bytes.find("\r\n", bytes.find("\r\n") + 2) + 2) + 2;
+    const std::size_t end = bytes.find("\r\n", row2);
+    std::string line = bytes.substr(row2, end - row2);
+    ASSERT_EQ(line.substr(line.size() - 4), "\t\t\t\t");
+    line.insert(line.size() - 3, "23,4");
+    bytes.replace(row2, end - row2, line);
+    TempDir dir;
+    dir.write("gt.VAM", bytes);
+    const RowTexts r = Read(dir.file("gt.VAM")).table.row(2).texts;
+    EXPECT_EQ(r.GT, "23,4");
+    EXPECT_EQ(r.PMV2, SeasonPmvText(r, 2, PmvSettings{}));
+    EXPECT_NE(r.PMV2, "-,--");
+    EXPECT_NE(r.PMV2, "");
+}
+
 TEST_F(DataFileTest, OldestLayoutStartsWithHeaderAndMayBeShort)
 {
     const DataFileContent c = Read(Fixture("v0_oldest.VAM"));
