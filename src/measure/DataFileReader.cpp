@@ -338,6 +338,8 @@ bool LooksLikeSpreadsheet(std::string_view bytes)
     return StartsWith(bytes, "\xD0\xCF\x11\xE0") || StartsWith(bytes, "PK\x03\x04");
 }
 
+constexpr const char* kTooLarge = "Die Datei ist zu gro\xDF f\xFCr eine VAMOK-Datei.";
+
 ParseResult Problem(int line, std::string reason) { return {std::nullopt, {line, std::move(reason)}}; }
 
 } // namespace
@@ -348,7 +350,7 @@ ParseResult ParseDataFile(std::string_view bytes, DataFileKind kind, const DataF
     if (bytes.empty())
         return Problem(0, "Die Datei ist leer.");
     if (bytes.size() > kMaxDataFileSize)
-        return Problem(0, "Die Datei ist zu gro\xDF f\xFCr eine VAMOK-Datei.");
+        return Problem(0, kTooLarge);
     if (LooksLikeSpreadsheet(bytes))
         return Problem(0, texts.noExcelFiles);
 
@@ -367,7 +369,6 @@ ParseResult ParseDataFile(std::string_view bytes, DataFileKind kind, const DataF
 
     // Only files without a version line can start with a header instead of a
     // title; the program has always written a title after the version line.
-    bool headerSeen = false;
     if (!content.hasVersionLine && MarkAtOldHeaderPosition(candidate, texts.temperatureMarks)) {
         lines.rewind();
     } else {
@@ -380,7 +381,7 @@ ParseResult ParseDataFile(std::string_view bytes, DataFileKind kind, const DataF
         return Problem(lines.line() + 1, "Die Datei endet vor der Kopfzeile.");
     ctx.airVelocityPresent = ContainsAny(*headerCandidate, texts.airVelocityMarks);
     ctx.luminancePresent = ContainsAny(*headerCandidate, texts.luminanceMarks);
-    headerSeen = ContainsAny(*headerCandidate, texts.temperatureMarks);
+    const bool headerSeen = ContainsAny(*headerCandidate, texts.temperatureMarks);
     ctx.ratingsPresent = headerSeen;
     if (!content.hasVersionLine && !headerSeen)
         return Problem(0, "Die Datei ist keine VAMOK-Datei (weder Versions- noch Kopfzeile).");
@@ -415,7 +416,8 @@ ParseResult ParseDataFile(std::string_view bytes, DataFileKind kind, const DataF
     // Nothing may follow the rows but the notes; a file that simply ends
     // after its rows has none.
     if (content.hasVersionLine && !rest.empty() && !StartsWith(rest, kNotesMarker))
-        return Problem(lines.line() + 1, "Hier fehlen die Anmerkungen (\"MEMO: \").");
+        return Problem(lines.line() + 1,
+                       "Nach den 99 Arbeitspl\xE4tzen sollten hier die Anmerkungen (\"MEMO: \") beginnen.");
     content.notes = ParseNotes(rest, kind);
     return {std::move(content), {}};
 }
@@ -434,7 +436,7 @@ ReadResult ReadDataFile(const std::string& path, const DataFileTexts& texts, cha
     if (!file.open(QIODevice::ReadOnly))
         return failure(0, ToCp1252(file.errorString()));
     if (file.size() > static_cast<qint64>(kMaxDataFileSize))
-        return failure(0, "Die Datei ist zu gro\xDF f\xFCr eine VAMOK-Datei.");
+        return failure(0, kTooLarge);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return failure(0, ToCp1252(file.errorString()));
