@@ -15,22 +15,22 @@ std::string DemoStatePath()
 }
 } // namespace
 
-TEST(SimState, DemoStateIsAPlausibleAltarim)
+TEST(SimState, DemoStateIsAPlausibleInstrument)
 {
     std::string error;
     const auto state = LoadState(DemoStatePath(), error);
     ASSERT_TRUE(state) << error;
-    EXPECT_EQ(state->firmware, "2.10");
-    EXPECT_EQ(state->serial, 1234);
+    EXPECT_GT(state->serial, 0);
+    EXPECT_FALSE(state->firmware.empty());
     int stored = 0;
     for (const auto& wp : state->workplaces)
-        stored += wp.values.empty() ? 0 : 1;
+        stored += !wp.values.empty() && !wp.name.empty() ? 1 : 0;
     EXPECT_GE(stored, 10);
-    EXPECT_LE(stored, 20);
-    EXPECT_EQ(state->workplaces[2].name, "B\xFCro 14");
-    EXPECT_TRUE(state->types[1]);
-    EXPECT_EQ(state->types[1]->name, "BUER");
-    EXPECT_DOUBLE_EQ(state->live.at("Temp"), 22.4);
+    int types = 0;
+    for (const auto& t : state->types)
+        types += t ? 1 : 0;
+    EXPECT_GE(types, 2);
+    EXPECT_TRUE(state->live.count("Temp"));
 }
 
 TEST(SimState, ParsesAllSections)
