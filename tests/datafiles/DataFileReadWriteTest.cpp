@@ -220,6 +220,21 @@ TEST_F(DataFileTest, NumbersAreWrittenAgainWithTheFieldsDecimals)
     EXPECT_EQ(r.Wind, "0,01");
 }
 
+TEST_F(DataFileTest, OneDecimalConversionCases)
+{
+    const std::string good = ReadBytes(Fixture("current.VAM"));
+    const std::string prefix = "Platz 1\tVAM \t2\t";
+    for (const auto& [in, out] : {std::pair{"99,96", "100,0"}, {"-21,46", "-21,5"}, {"-0,04", "0,0"},
+                                  {"+5", "5,0"}, {" 7,25 ", "7,3"}, {"1.5", "1.5"}, {"abc", "abc"},
+                                  {"1,2,3", "1,2,3"}, {"-", "-"}, {"0021,0", "21,0"}}) {
+        std::string bytes = good;
+        bytes.replace(bytes.find(prefix + "21,5\t"), prefix.size() + 4, prefix + in);
+        TempDir dir;
+        dir.write("c.VAM", bytes);
+        EXPECT_EQ(Read(dir.file("c.VAM")).table.row(1).texts.Temp, out) << in;
+    }
+}
+
 TEST_F(DataFileTest, EmptyTableFileHasTheFixedLinesAndReloadsCleared)
 {
     const MeasurementTable empty;
