@@ -153,3 +153,13 @@ TEST(SimMemoryRecord, WordsStayClearOfNoValueCodes)
     EXPECT_EQ(ScaledWord(-1.0, 1, false), 0);
     EXPECT_EQ(ScaledWord(99999, 0, false), 0xFFFD);
 }
+
+TEST(SimFirmware, VersionNumbers)
+{
+    const std::pair<const char*, long> cases[] = {
+        {"1.0.11", 0x1000B}, {"2.0.6", 0x20006}, {"2.10", 0x20A00}, {"3", 0x30000},
+        {"1.x.3", 0x10003},  {"", 0},            {"abc", 0},        {"1.2.3.4", 0x10203},
+    };
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(FirmwareNumber(text), number) << text;
+}
