@@ -1,0 +1,268 @@
+// The measurement table window on the offscreen platform: the rating marks
+// as painted, editing the globe temperature, clearing, closing with unsaved
+// data, and a readout from the simulated instrument over a pseudo-terminal.
+#include "app/AppState.h"
+#include "app/Cp1252.h"
+#include "app/MemorySettingsStore.h"
+#include "device/TAPSend.h"
+#include "live/PresenceNotifier.h"
+#include "measure/GetSelectDialog.h"
+#include "measure/NameTypDialog.h"
+#include "measure/TransferWindow.h"
+#include "support/SimProcess.h"
+#include "support/TempDir.h"
+#include "types/TypeDefaults.h"
+#include "types/TypeLibrary.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <deque>
+
+using namespace vamok;
+
+namespace {
+
+// Green from 20 to 26 °C, red below 19 and from 27 on; nothing else rated.
+TAPDef Office()
+{
+    TAPDef type = DefaultType();
+    type.SetName("BUER");
+    for (int row = 1; row < TypeRow::Clothing; ++row)
+        type.at(TypeColumn::Target, row) = 0;
+    type.at(TypeColumn::RedToYellow, TypeRow::Temperature) = 19;
+    type.at(TypeColumn::YellowToGreen, TypeRow::Temperature) = 20;
+    type.at(TypeColumn::GreenToYellow, TypeRow::Temperature) = 26;
+    type.at(TypeColumn::YellowToRed, TypeRow::Temperature) = 27;
+    type.at(TypeColumn::Target, TypeRow::Temperature) = 22;
+    return type;
+}
+
+struct Asked {
+    std::string text, caption;
+};
+
+class TransferWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        App() = AppState{};
+        App().DecimalSep = ',';
+        SetSettingsStore(std::make_unique<MemorySettingsStore>());
+        ResetPCTypes();
+        PCTypes().push_back(Office());
+        DeviceAnswering = false;
+    }
+    void TearDown() override
+    {
+        DeviceAnswering = false;
+        ResetPCTypes();
+        App() = AppState{};
+    }
+
+    // The window with recorded questions, answered from `answers`.
+    void Create()
+    {
+        window = std::make_unique<TTransferVamokPC>(link, range, nameType);
+        TransferDialogs d;
+        d.show = [this](const std::string& text, const std::string& caption) { shown.push_back({text, caption}); };
+        auto ask = [this](const std::string& text, const std::string& caption) {
+            asked.push_back({text, caption});
+            const bool answer = !answers.empty() && answers.front();
+            if (!answers.empty())
+                answers.pop_front();
+            return answer;
+        };
+        d.askYesNo = ask;
+        d.askOkCancel = ask;
+        window->setDialogs(d);
+        window->resize(1300, 800);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QTableWidget* Grid() { return window->Speicher; }
+    QTableWidgetItem* Cell(int n, ColumnKind kind) { return Grid()->item(n - 1, window->ColumnOf(kind)); }
+
+    // The colour in the middle of the mark's place of a cell, as painted.
+    QColor MarkPixel(int n, ColumnKind kind)
+    {
+        const QImage image = Grid()->viewport()->grab().toImage();
+        const QRect cell = Grid()->visualItemRect(Cell(n, kind));
+        const qreal ratio = image.devicePixelRatio();
+        const QPoint at(cell.x() + cell.width() - 10, cell.y() + 10);
+        return image.pixelColor(int(at.x() * ratio), int(at.y() * ratio));
+    }
+
+    TAPSend link;
+    TGetSelect range;
+    TNameTyp nameType;
+    std::unique_ptr<TTransferVamokPC> window;
+    std::vector<Asked> asked, shown;
+    std::deque<bool> answers;
+};
+
+} // namespace
+
+TEST_F(TransferWindowTest, PaintsTheRatingOfEveryValueInItsColour)
+{
+    Create();
+    EXPECT_EQ(window->windowTitle(), "Datenabruf");
+    EXPECT_EQ(window->objectName(), "TransferVamokPC");
+    EXPECT_TRUE(window->PMVPredictMeanVote2->isChecked()) << "nothing stored: the PMV view";
+    MeasurementTable& table = window->Table();
+    const char* temps[] = {"23,5", "35,0", "", "19,5"};
+    for (int n = 1; n <= 4; ++n) {
+        table.row(n).texts.Type = "BUER";
+        table.row(n).texts.Temp = temps[n - 1];
+    }
+    window->ShowAllRows();
+    Grid()->clearSelection();
+    Grid()->setCurrentCell(20, 1);
+    EXPECT_EQ(ToCp1252(Cell(1, ColumnKind::Temp)->text()), "23,5");
+    EXPECT_EQ(MarkPixel(1, ColumnKind::Temp), QColor(0, 128, 0));
+    EXPECT_EQ(MarkPixel(2, ColumnKind::Temp), QColor(255, 0, 0));
+    EXPECT_EQ(MarkPixel(4, ColumnKind::Temp), QColor(255, 255, 0));
+    const QColor empty = MarkPixel(3, ColumnKind::Temp);
+    EXPECT_NE(empty, QColor(0, 128, 0));
+    EXPECT_NE(empty, QColor(255, 0, 0));
+    EXPECT_EQ(empty, MarkPixel(1, ColumnKind::Name)) << "an empty cell is painted like an unrated one";
+
+    // Painting only shows: it neither computes into the rows nor marks them changed.
+    App().MeasurementsModified = false;
+    table.row(1).texts.Feu = "50,0";
+    window->ShowAllRows();
+    Grid()->viewport()->grab();
+    EXPECT_FALSE(App().MeasurementsModified);
+}
+
+TEST_F(TransferWindowTest, GlobeCellCommitsOnlyWhenEdited)
+{
+    Create();
+    MeasurementTable& table = window->Table();
+    RowTexts& t = table.row(1).texts;
+    t.Type = "BUER";
+    t.Temp = "22,0";
+    t.Feu = "50,0";
+    t.GT = "--,-";
+    t.PMV1 = t.PMV2 = t.PMV3 = "-,--";
+    window->ShowAllRows();
+    window->MittlereStrahlungstemperatureditieren1->trigger();
+    ASSERT_TRUE(window->CurrentSettings().editMSTemp);
+    EXPECT_FALSE(Cell(1, ColumnKind::Temp)->flags() & Qt::ItemIsEditable);
+    ASSERT_TRUE(Cell(1, ColumnKind::GT)->flags() & Qt::ItemIsEditable);
+    App().MeasurementsModified = false;
+
+    // Passing through the cell changes nothing.
+    const int gt = window->ColumnOf(ColumnKind::GT);
+    Grid()->setCurrentCell(0, gt);
+    Grid()->setCurrentCell(1, gt);
+    EXPECT_EQ(t.GT, "--,-");
+    EXPECT_FALSE(App().MeasurementsModified);
+
+    Grid()->setCurrentCell(0, gt);
+    Grid()->editItem(Cell(1, ColumnKind::GT));
+    auto* editor = qobject_cast<QLineEdit*>(Grid()->indexWidget(Grid()->model()->index(0, gt)));
+    ASSERT_TRUE(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "24");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the editor hands its text over queued
+    EXPECT_EQ(t.GT, "24,0");
+    EXPECT_EQ(ToCp1252(Cell(1, ColumnKind::GT)->text()), "24,0");
+    EXPECT_TRUE(App().MeasurementsModified);
+    EXPECT_FALSE(t.PMV2.empty());
+    EXPECT_NE(t.PMV2, "-,--");
+    EXPECT_EQ(ToCp1252(Cell(1, ColumnKind::PMV2)->text()), t.PMV2) << "the PMV cells follow at once";
+    EXPECT_EQ(ToCp1252(Grid()->horizontalHeaderItem(gt)->text()), "Globe - Temp");
+}
+
+TEST_F(TransferWindowTest, ClearingAndClosingAskFirst)
+{
+    Create();
+    MeasurementTable& table = window->Table();
+    table.row(5).texts.Name = "Labor";
+    window->ShowAllRows();
+    window->TitelEdit->setText("Projekt X");
+    window->Memo1->setPlainText("Notiz");
+
+    answers = {false};
+    window->Neu1->trigger();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].caption, "Warnung");
+    EXPECT_EQ(asked[0].text, "Alle Eingaben (Tabelle, Notizen und Titel)\r\nwerden unwiderruflich gel\xF6scht!!\r\n"
+                             "Im Zweifel speichern sie bitte vorher die Daten.\r\nWollen Sie wirklich l\xF6schen?");
+    EXPECT_EQ(table.row(5).texts.Name, "Labor");
+
+    // Closing with unsaved changes and Cancel keeps the window and the data.
+    App().MeasurementsModified = true;
+    answers = {false};
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(asked.back().text, "Nicht gespeicherte Daten gehen verloren.\r\nFenster trotzdem schlie\xDF" "en?");
+
+    answers = {true};
+    window->Alleslschen1->trigger();
+    EXPECT_EQ(table.row(5).texts.Name, "");
+    EXPECT_EQ(ToCp1252(Cell(5, ColumnKind::Type)->text()), "VAM ");
+    EXPECT_EQ(ToCp1252(window->TitelEdit->text()), "Vamok - Daten");
+    EXPECT_TRUE(window->Memo1->toPlainText().isEmpty());
+    EXPECT_FALSE(App().MeasurementsModified);
+    answers = {};
+    window->close();
+    EXPECT_FALSE(window->isVisible()) << "nothing unsaved: closes without asking";
+    EXPECT_EQ(asked.size(), 3u);
+}
+
+TEST_F(TransferWindowTest, ReadoutFromTheSimulatedInstrumentFillsTheRows)
+{
+    TempDir dir;
+    dir.write("state.json",
+              R"({"firmware": "2.10", "workplaces": [
+                   {"number": 1, "name": "B\u00fcro 1", "type": "BUER", "values": {"Temp": 23.5, "Feu": 45.0, "Bel": 512}},
+                   {"number": 3, "name": "Lager", "type": "BUER", "values": {"Temp": 35.0, "Feu": 30.0}}]})");
+    SimProcess sim("altarim", dir.file("state.json"));
+    App().ComPortPath = sim.ptyPath();
+    App().DeviceVersion = "2.10";
+    link.SelectComPort(1);
+    DeviceAnswering = true;
+    Create();
+    EXPECT_FALSE(window->ReadButton->isEnabled());
+    QEvent present(DevicePresentNotification);
+    QApplication::sendEvent(window.get(), &present);
+    ASSERT_TRUE(window->ReadButton->isEnabled());
+
+    QTimer::singleShot(0, &range, [this] {
+        range.LoadFrom->setValue(1);
+        range.LoadTo->setValue(3);
+        range.OkButton->click();
+    });
+    window->ReadButton->click();
+
+    // The readout takes the separator from the locale.
+    const std::string sep(1, App().DecimalSep);
+    const MeasurementTable& table = window->Table();
+    EXPECT_EQ(table.row(1).texts.Name.substr(0, 6), "B\xFCro 1");
+    EXPECT_EQ(table.row(1).texts.Temp, "23" + sep + "5");
+    EXPECT_EQ(table.row(1).texts.Bel, "512");
+    EXPECT_EQ(table.row(2).texts.Temp, "--" + sep + "-") << "workplace 2 is empty on the instrument";
+    EXPECT_EQ(table.row(3).texts.Temp, "35" + sep + "0");
+    EXPECT_EQ(ToCp1252(Cell(3, ColumnKind::Temp)->text()), "35" + sep + "0");
+    EXPECT_EQ(ToCp1252(Cell(1, ColumnKind::Type)->text()), "BUER");
+    EXPECT_TRUE(App().MeasurementsModified);
+    EXPECT_TRUE(shown.empty()) << shown.front().text;
+    EXPECT_NE(window->Memo1->toPlainText().indexOf(QStringLiteral("Auslese-Datum (Nr.1 bis 3): ")), -1);
+    EXPECT_EQ(App().UsedAPT, std::vector<std::string>{"BUER"});
+    Grid()->clearSelection();
+    EXPECT_EQ(MarkPixel(3, ColumnKind::Temp), QColor(255, 0, 0));
+    EXPECT_EQ(MarkPixel(1, ColumnKind::Temp), QColor(0, 128, 0));
+    EXPECT_TRUE(window->ReadButton->isEnabled());
+}
