@@ -210,6 +210,7 @@ void TTransferVamokPC::FormCreate()
         AlleEditieren1->setChecked(false);
     }
     Messwertelesendebug1->setVisible(App().DeveloperMode);
+    NurVentiqauslesen1->setVisible(App().VentiqMode);
 
     range_ = RangeSelection{};
     settings_ = ReadTableSettings(devOrSer);

@@ -16,6 +16,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QStatusBar>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -265,4 +270,71 @@ TEST_F(TransferWindowTest, ReadoutFromTheSimulatedInstrumentFillsTheRows)
     EXPECT_EQ(MarkPixel(3, ColumnKind::Temp), QColor(255, 0, 0));
     EXPECT_EQ(MarkPixel(1, ColumnKind::Temp), QColor(0, 128, 0));
     EXPECT_TRUE(window->ReadButton->isEnabled());
+}
+
+TEST_F(TransferWindowTest, EnterOpensTheNameTypeDialogForTheSelectedRow)
+{
+    Create();
+    Grid()->setFocus();
+    Grid()->setCurrentCell(5, 1);
+    Grid()->selectRow(5);
+    QTimer::singleShot(0, &nameType, [this] {
+        EXPECT_EQ(nameType.APN->text(), "6");
+        nameType.Name->setText(QStringLiteral("Flur"));
+        nameType.Typ->setCurrentText(QStringLiteral("BUER"));
+        nameType.Profil->setCurrentIndex(3);
+        nameType.OkButton->click();
+    });
+    QTest::keyClick(Grid(), Qt::Key_Return);
+    const RowTexts& t = window->Table().row(6).texts;
+    EXPECT_EQ(t.Name, "Flur");
+    EXPECT_EQ(t.Type, "BUER");
+    EXPECT_EQ(t.Profile, "3");
+    EXPECT_EQ(ToCp1252(Cell(6, ColumnKind::Name)->text()), "Flur");
+    EXPECT_EQ(App().UsedAPT, std::vector<std::string>{"BUER"});
+    EXPECT_TRUE(App().MeasurementsModified);
+}
+
+TEST_F(TransferWindowTest, FileRatingsOverrideTheLibraryWhenChosen)
+{
+    TempDir dir;
+    Create();
+    MeasurementTable& table = window->Table();
+    table.row(1).texts.Type = "BUER";
+    table.row(1).texts.Temp = "23,5";
+    table.row(1).texts.Feu = "50,0";
+    window->ShowAllRows();
+    window->SaveFile(dir.file("Messung"), false);
+    ASSERT_TRUE(shown.empty()) << shown.front().text;
+    EXPECT_FALSE(App().MeasurementsModified);
+
+    // The file says red where the library says green.
+    std::string bytes = dir.read("Messung.VAM");
+    const std::string green = "23,5\tok\t";
+    const std::size_t at = bytes.find(green);
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at, green.size(), "23,5\taG\t");
+    dir.write("Messung.VAM", bytes);
+
+    answers = {true};
+    window->Neu1->trigger();
+    window->OpenFile(dir.file("Messung.VAM"));
+    EXPECT_EQ(ToCp1252(Cell(1, ColumnKind::Temp)->text()), "23,5");
+    EXPECT_NE(window->windowTitle().indexOf(QStringLiteral("Messung.VAM")), -1);
+    ASSERT_TRUE(window->ZeigeBewertungausDatei1->isEnabled());
+    Grid()->clearSelection();
+    EXPECT_EQ(MarkPixel(1, ColumnKind::Temp), QColor(0, 128, 0));
+    window->ZeigeBewertungausDatei1->trigger();
+    EXPECT_EQ(MarkPixel(1, ColumnKind::Temp), QColor(255, 0, 0));
+
+    // The hint over the temperature shows the dew point; the copy holds the row.
+    const QRect cell = Grid()->visualItemRect(Cell(1, ColumnKind::Temp));
+    QHelpEvent help(QEvent::ToolTip, cell.center(), Grid()->viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(Grid()->viewport(), &help);
+    EXPECT_EQ(ToCp1252(window->StatusBar1->currentMessage()), "Taupunkt: 12,5\xB0" "C");
+    Grid()->selectRow(0);
+    window->kopieren->click();
+    const std::string copied = ToCp1252(QApplication::clipboard()->text());
+    EXPECT_EQ(copied.substr(0, 14), "Name\tTyp\tProfi");
+    EXPECT_NE(copied.find("\tBUER\t1\t23,5\tok\t"), std::string::npos) << copied;
 }
