@@ -631,7 +631,7 @@ void TTransferVamokPC::CellEdited(int n, int column)
     ShowAllRows();
 }
 
-void TTransferVamokPC::RepaintAfterPmvInputChange()
+void TTransferVamokPC::PmvInputsChanged()
 {
     RecomputeAllPmvTexts(table_, Pmv());
     ShowAllRows();
@@ -930,7 +930,7 @@ void TTransferVamokPC::AlleEditierenClick()
 void TTransferVamokPC::AirVelocityClick(int item)
 {
     settings_.airVelocity = AirVelocitySettingOfItem(item);
-    RepaintAfterPmvInputChange();
+    PmvInputsChanged();
 }
 
 // ---- Files and clipboard -------------------------------------------------------
@@ -980,7 +980,7 @@ void TTransferVamokPC::OpenFile(const std::string& path)
         plainCaption_ = ToCp1252(windowTitle());
     setWindowTitle(Q(plainCaption_ + " - " + path));
     App().MeasurementsModified = false;
-    RepaintAfterPmvInputChange();
+    PmvInputsChanged();
 }
 
 void TTransferVamokPC::SpeichernClick()

@@ -83,6 +83,9 @@ public:
     // Writes every row's texts into the grid (after a change of the table).
     void ShowAllRows();
     void ShowRow(int n) override;
+    // An input of the PMV changed outside the window (a type was edited):
+    // every row's PMV texts are computed anew and shown.
+    void PmvInputsChanged();
     // The column definitions window after "OK" or "Übernehmen".
     void ApplyCurrentView();
     // The grid column that shows a kind, -1 when hidden.
@@ -200,7 +203,6 @@ private:
     void ClearTable();
     void CellEdited(int gridRow, int column);
     void RunReadout(ReadoutMode mode, int from, int to);
-    void RepaintAfterPmvInputChange();
     ColumnKind KindAt(int column) const;
     std::vector<std::string> LangTexts() const;
     std::string LangText(int index) const;

@@ -9,6 +9,7 @@
 #include "measure/GetSelectDialog.h"
 #include "measure/NameTypDialog.h"
 #include "measure/TransferWindow.h"
+#include "profiles/ColumnDefinition.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
 #include "types/TypeDefaults.h"
@@ -337,4 +338,40 @@ TEST_F(TransferWindowTest, FileRatingsOverrideTheLibraryWhenChosen)
     const std::string copied = ToCp1252(QApplication::clipboard()->text());
     EXPECT_EQ(copied.substr(0, 14), "Name\tTyp\tProfi");
     EXPECT_NE(copied.find("\tBUER\t1\t23,5\tok\t"), std::string::npos) << copied;
+}
+
+TEST_F(TransferWindowTest, UserViewLaysOutTheGridAndIsStoredOnClose)
+{
+    // Definition 1: the name first, then the temperature, then the number
+    // column (which a definition always shows); nothing else.
+    ColumnDefinition d;
+    int position = 3;
+    for (int k = 0; k < kColumnKindCount; ++k) {
+        const auto kind = static_cast<ColumnKind>(k);
+        d.shown[static_cast<std::size_t>(k)] = kind == ColumnKind::Name || kind == ColumnKind::Temp;
+        d.position[static_cast<std::size_t>(k)] =
+            kind == ColumnKind::Name ? 1 : kind == ColumnKind::Temp ? 2 : position++;
+    }
+    StoreColumnDefinition(1, d);
+    Create();
+    ASSERT_TRUE(window->PMVPredictMeanVote2->isChecked());
+    window->Benutzerdefiniert[0]->trigger();
+    EXPECT_TRUE(window->Benutzerdefiniert[0]->isChecked());
+    EXPECT_FALSE(window->PMVPredictMeanVote2->isChecked());
+    EXPECT_EQ(Grid()->columnCount(), 3);
+    EXPECT_EQ(window->ColumnOf(ColumnKind::Name), 0);
+    EXPECT_EQ(window->ColumnOf(ColumnKind::Temp), 1);
+    EXPECT_EQ(window->ColumnOf(ColumnKind::No), 2);
+    EXPECT_EQ(window->ColumnOf(ColumnKind::GT), -1);
+    EXPECT_EQ(ToCp1252(Grid()->horizontalHeaderItem(1)->text()), "Temp. /\xB0" "C");
+
+    window->close();
+    EXPECT_EQ(Settings().integer("BenAnsicht", -1), 1);
+    EXPECT_EQ(Settings().integer("PMVAnsicht", -1), 0);
+    EXPECT_EQ(Settings().integer("CalcPMV", -1), 1);
+    // The next start comes back in the same view.
+    window.reset();
+    Create();
+    EXPECT_TRUE(window->Benutzerdefiniert[0]->isChecked());
+    EXPECT_EQ(window->ColumnOf(ColumnKind::Name), 0);
 }
