@@ -21,3 +21,6 @@ int CliTypes(const CliArgs& args);
 
 // CliLive.cpp: the live values as the online window polls them.
 int CliLive(const CliArgs& args);
+
+// CliIdentify.cpp: one identification as the presence poller makes it.
+int CliIdentify(const CliArgs& args);

@@ -21,6 +21,7 @@ const Command kCommands[] = {
     {"show", CliShow, "show FILE [--json] [--types FILE.APT]   a data file or export as the table reads it"},
     {"pmv", CliPmv, "pmv --ta C (--tr C | --tg C) --rh PCT --v M_PER_S --clo CLO --met MET [--globe15] [--json]   PMV and PPD"},
     {"live", CliLive, "live --link altarim|quadrovan|rix|ventiq [--port PATH] [--count N] [--json]   the online table after each value poll"},
+    {"identify", CliIdentify, "identify --link altarim|quadrovan|rix|ventiq|demo [--port PATH] [--json]   one identification, as the status bar shows it"},
     {"types", CliTypes, "types list | show NAME | import FILE | export FILE [--library FILE]   the PC type library"},
 };
 

@@ -1,39 +1,28 @@
 #pragma once
-// The demo link (./run --demo): the program talks to the built-in simulated
-// instrument, a vamok-sim child process serving an altarim on a
-// pseudo-terminal, instead of a real port.
-#include <QProcess>
-#include <string>
+// The demo link (./run --demo): the program talks to a simulated VAMOK rix
+// running inside this process instead of a real instrument. Its state, built
+// into the program from sim/demo-state.json, holds 99 measured workplaces,
+// workplace types in its slots and user profiles, so the whole program can be
+// tried without hardware.
+#include "sim/SimState.h"
+
+#include <memory>
 
 namespace vamok {
 
-// vamok-sim next to the running program.
-std::string DefaultSimulatorPath();
-// The demo state: demo-state.json next to the running program, else the
-// copy in the source tree named at build time (VAMOK_DEMO_STATE).
-std::string DefaultDemoStatePath();
+class ByteLink;
+class TAPSend;
 
-class DemoLink {
-public:
-    DemoLink(std::string simulatorPath = DefaultSimulatorPath(),
-             std::string statePath = DefaultDemoStatePath());
-    ~DemoLink();
-    DemoLink(const DemoLink&) = delete;
-    DemoLink& operator=(const DemoLink&) = delete;
+// The built-in demo state. Throws std::logic_error when it is missing or does
+// not parse (a build fault, never the user's).
+sim::SimState DemoState();
 
-    // Starts the simulator and makes its terminal the program's serial port
-    // on the altarim link (App().ComPortPath, DemoMode). On failure returns
-    // false with the reason in *error.
-    bool Start(std::string* error);
-    // Ends the simulator (also done on destruction).
-    void Stop();
-    const std::string& TerminalPath() const { return terminal_; }
+// The demo rix as a byte link serving its framed dialect.
+std::unique_ptr<ByteLink> MakeDemoByteLink();
 
-private:
-    std::string simulator_;
-    std::string state_;
-    std::string terminal_;
-    QProcess process_;
-};
+// Makes the demo rix the program's link: the rix link flags in App() (not
+// stored in the settings), its frames carried over the in-process link in
+// place of the serial port, App().DemoMode set.
+void StartDemoLink(TAPSend& layer);
 
 } // namespace vamok

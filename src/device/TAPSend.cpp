@@ -31,6 +31,9 @@ TAPSend* g_commandLayer = nullptr;
 
 struct TAPSend::State {
     SerialLink serial;
+    // Carries the serial side instead of the port when set (demo instrument).
+    std::unique_ptr<ByteLink> serialSide;
+    ByteLink& line() { return serialSide ? *serialSide : serial; }
     int portNumber = 1;
     PacketCollector collector;
     explicit State(std::unique_ptr<HidBackend> hid) : bridge(std::move(hid)) {}
@@ -123,7 +126,7 @@ std::string TAPSend::ExchangeAltarim(const std::string& command, const std::stri
     QCoreApplication::processEvents();
     ClearReply();
     SetLineSpeed(baud);
-    d_->serial.Write(command); // a failed write ends by timeout
+    d_->line().Write(command); // a failed write ends by timeout
     d_->monitor.AppendTerminal(command);
     StartReplyTimer(timeoutMs);
     Wait(false);
@@ -139,7 +142,7 @@ std::string TAPSend::SendUsbFrame(const std::string& payload, int timeoutMs)
     const std::string frame = BuildFrame(payload);
     ClearReply();
     if (d_->usbFramesOnSerial)
-        d_->serial.Write(frame);
+        d_->line().Write(frame);
     else
         d_->bridge.SIHIDSendData(frame);
     StartReplyTimer(timeoutMs);
@@ -162,6 +165,8 @@ void TAPSend::Wait(bool usb)
         QCoreApplication::processEvents();
         if (usb)
             d_->bridge.CheckReceiveData(true);
+        if (d_->received)
+            break; // no round's sleep once the reply is in
         QThread::msleep(1);
     }
 }
@@ -169,7 +174,7 @@ void TAPSend::Wait(bool usb)
 void TAPSend::SerialDataAvailable()
 {
     std::string bytes;
-    if (!d_->serial.ReadAvailable(bytes) || bytes.empty())
+    if (!d_->line().ReadAvailable(bytes) || bytes.empty())
         return;
     d_->monitor.LogTraffic(bytes, d_->reply);
     d_->monitor.AppendTerminal(bytes);
@@ -213,25 +218,35 @@ void TAPSend::SelectComPort(int portNumber)
 
 void TAPSend::SelectComPortPath(const std::string& devicePath)
 {
-    d_->serial.Close();
+    d_->line().Close();
     d_->collector.SetEnabled(false);
     d_->serial.SetDevicePath(devicePath);
     QCoreApplication::processEvents();
     d_->collector.SetEnabled(true);
     std::string error;
-    if (!d_->serial.Open(&error))
+    if (!d_->line().Open(&error))
         throw PortOpenError(error);
-    d_->serial.Purge();
+    d_->line().Purge();
     QCoreApplication::processEvents();
 }
 
-bool TAPSend::IsPortOpen() const { return d_->serial.IsOpen(); }
+void TAPSend::SetSerialSide(std::unique_ptr<ByteLink> link)
+{
+    d_->line().Close();
+    d_->serialSide = std::move(link);
+    if (!d_->serialSide)
+        return;
+    d_->serialSide->DataAvailable = [this] { SerialDataAvailable(); };
+    SelectComPortPath(d_->serial.DevicePath());
+}
+
+bool TAPSend::IsPortOpen() const { return d_->serialSide ? d_->serialSide->IsOpen() : d_->serial.IsOpen(); }
 int TAPSend::PortNumber() const { return d_->portNumber; }
 
 void TAPSend::SetLineSpeed(int baud)
 {
-    if (d_->serial.BaudRate() != baud)
-        d_->serial.SetBaudRate(baud);
+    if (d_->line().BaudRate() != baud)
+        d_->line().SetBaudRate(baud);
 }
 
 void TAPSend::SetUsbFramesOnSerial(bool on) { d_->usbFramesOnSerial = on; }

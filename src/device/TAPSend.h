@@ -3,6 +3,7 @@
 // instrument passes. It translates altarim-form commands for the newer
 // models, frames them, sends them over the serial port or the USB bridge,
 // waits, and hands back the reply in altarim form (or "").
+#include "device/ByteLink.h"
 #include "device/CommandChannel.h"
 #include "device/HidDevice.h"
 
@@ -52,6 +53,12 @@ public:
     void SelectComPort(int portNumber);
     // The same for an explicit device path (pseudo-terminal, /dev/ttyUSB0).
     void SelectComPortPath(const std::string& devicePath);
+    // Carries the serial side over `link` instead of the serial port (the
+    // in-process demo instrument) and opens it (PortOpenError when it cannot
+    // be opened); SelectComPort then reopens that link whatever port it
+    // names. nullptr closes it and goes back to the port, left closed until
+    // the next SelectComPort.
+    void SetSerialSide(std::unique_ptr<ByteLink> link);
     bool IsPortOpen() const;
     int PortNumber() const;
     // Sets the serial line speed (9600 or 115200) when it differs.

@@ -1,6 +1,5 @@
 // Exchanges with the simulated instrument (vamok-sim) over its
 // pseudo-terminal, for every dialect the serial port can carry.
-#include "device/DemoLink.h"
 #include "device/DeviceClock.h"
 #include "device/TAPSend.h"
 
@@ -44,38 +43,6 @@ protected:
     TempDir dir;
     TAPSend layer{std::make_unique<test::FakeHidBackend>(&noBridges)};
 };
-
-TEST_F(SimExchange, DemoLinkServesAnAltarim)
-{
-    dir.write("demo.json", State("VAMOK altarim", "2.10"));
-    DemoLink demo(VAMOK_SIM_BINARY, dir.file("demo.json"));
-    std::string error;
-    ASSERT_TRUE(demo.Start(&error)) << error;
-    EXPECT_TRUE(App().DemoMode);
-    EXPECT_EQ(App().ComPortPath, demo.TerminalPath());
-    layer.SelectComPort(1);
-
-    const std::string ident = layer.SendCommand("VeSr", "VAMOK", 1000, 53, "");
-    ASSERT_EQ(ident.size(), 53u);
-    EXPECT_EQ(ident.substr(0, 25), "VAMOK altarim  - Ver 2.10");
-    EXPECT_EQ(ident.substr(46), "SER" + kSerialTail);
-
-    const std::string live = layer.SendCommand("MmCkSr", "MESS", 500, 0, "SER");
-    EXPECT_EQ(live.substr(0, 4), "MESS");
-    EXPECT_EQ(live.substr(live.size() - 3), "SER");
-    demo.Stop();
-    EXPECT_EQ(layer.SendCommand("VeSr", "VAMOK", 200, 53, ""), "");
-}
-
-TEST_F(SimExchange, DemoLinkReportsAMissingSimulator)
-{
-    dir.write("demo.json", State("VAMOK altarim", "2.10"));
-    DemoLink demo(dir.file("no-such-sim"), dir.file("demo.json"));
-    std::string error;
-    EXPECT_FALSE(demo.Start(&error));
-    EXPECT_NE(error.find("no-such-sim"), std::string::npos);
-    EXPECT_FALSE(App().DemoMode);
-}
 
 TEST_F(SimExchange, QuadrovanGatewayIdentifiesAndPassesLiveValuesOn)
 {
