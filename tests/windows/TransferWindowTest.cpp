@@ -6,6 +6,7 @@
 #include "app/MemorySettingsStore.h"
 #include "device/TAPSend.h"
 #include "live/PresenceNotifier.h"
+#include "measure/BusyState.h"
 #include "measure/GetSelectDialog.h"
 #include "measure/NameTypDialog.h"
 #include "measure/TransferWindow.h"
@@ -374,4 +375,45 @@ TEST_F(TransferWindowTest, UserViewLaysOutTheGridAndIsStoredOnClose)
     Create();
     EXPECT_TRUE(window->Benutzerdefiniert[0]->isChecked());
     EXPECT_EQ(window->ColumnOf(ColumnKind::Name), 0);
+}
+
+TEST_F(TransferWindowTest, AbbrechenInTheBusyDialogEndsTheReadoutAfterItsRow)
+{
+    TempDir dir;
+    dir.write("state.json", R"({"firmware": "2.10", "workplaces": [
+                   {"number": 2, "name": "Platz 2", "type": "BUER", "values": {"Temp": 21.0}}]})");
+    SimProcess sim("altarim", dir.file("state.json"), {"--delay", "5"});
+    App().ComPortPath = sim.ptyPath();
+    App().DeviceVersion = "2.10";
+    link.SelectComPort(1);
+    DeviceAnswering = true;
+    Create();
+    QEvent present(DevicePresentNotification);
+    QApplication::sendEvent(window.get(), &present);
+
+    // "Abbrechen" while workplace 7 is being read.
+    QTimer cancel;
+    cancel.setInterval(1);
+    QObject::connect(&cancel, &QTimer::timeout, [&cancel] {
+        if (Busy().Visible() && Busy().Position() >= 7) {
+            Busy().RequestCancel();
+            cancel.stop();
+        }
+    });
+    cancel.start();
+    QTimer::singleShot(0, &range, [this] {
+        range.LoadFrom->setValue(1);
+        range.LoadTo->setValue(99);
+        range.OkButton->click();
+    });
+    window->ReadButton->click();
+
+    const MeasurementTable& table = window->Table();
+    EXPECT_EQ(table.row(2).texts.Name.substr(0, 7), "Platz 2");
+    EXPECT_EQ(table.row(7).texts.Type, "NONE") << "the row in progress is finished";
+    EXPECT_EQ(table.row(10).texts.Type, "VAM ") << "no row after it is read";
+    EXPECT_EQ(table.row(99).texts.Type, "VAM ");
+    EXPECT_NE(window->Memo1->toPlainText().indexOf(QStringLiteral("Auslese-Datum (Nr.1 bis 99): ")), -1);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(window->ReadButton->isEnabled());
 }
