@@ -12,6 +12,7 @@
 #include "measure/Clipboard.h"
 #include "measure/ColumnLayout.h"
 #include "measure/DataFileCommands.h"
+#include "measure/FixedColumnWidget.h"
 #include "measure/GetSelectDialog.h"
 #include "measure/NameTypDialog.h"
 #include "measure/PmvAirVelocity.h"
@@ -287,15 +288,12 @@ void TTransferVamokPC::CreateControls()
     Speicher->setSelectionBehavior(QAbstractItemView::SelectRows);
     Speicher->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::SelectedClicked);
-    Speicher->setItemDelegate(new RatingDelegate(
-        [this](int n, int column) {
-            if (!MeasurementTable::IsRowNumber(n))
-                return kNotRated;
-            const ColumnKind kind = KindAt(column);
-            const WorkplaceRow& row = table_.row(n);
-            return CellRating(row, kind, CellText(row.texts, kind, n), useFileRatings_);
-        },
-        Speicher));
+    auto mark = [this](int n, int column) { return MarkAt(n, column); };
+    Speicher->setItemDelegate(new RatingDelegate(mark, Speicher));
+    fixedColumn_ = new FixedColumnWidget(*Speicher, new RatingDelegate(mark, Speicher));
+    fixedColumn_->viewport()->installEventFilter(this);
+    fixedColumn_->horizontalHeader()->viewport()->installEventFilter(this);
+    connect(fixedColumn_, &QTableView::doubleClicked, this, [this] { EditierenClick(); });
     Speicher->viewport()->installEventFilter(this);
     Speicher->horizontalHeader()->viewport()->installEventFilter(this);
     Speicher->installEventFilter(this);
@@ -550,6 +548,15 @@ PmvSettings TTransferVamokPC::Pmv() const { return PmvSettingsOf(settings_, App(
 
 // ---- Grid ------------------------------------------------------------------
 
+Rating TTransferVamokPC::MarkAt(int n, int column) const
+{
+    if (!MeasurementTable::IsRowNumber(n))
+        return kNotRated;
+    const ColumnKind kind = KindAt(column);
+    const WorkplaceRow& row = table_.row(n);
+    return CellRating(row, kind, CellText(row.texts, kind, n), useFileRatings_);
+}
+
 ColumnKind TTransferVamokPC::KindAt(int column) const
 {
     if (column < 0 || static_cast<std::size_t>(column) >= kindOfColumn_.size())
@@ -585,6 +592,7 @@ void TTransferVamokPC::ApplyKinds(const std::vector<ColumnKind>& kinds)
     const std::vector<int> widths = ColumnWidths(map);
     for (int c = 0; c < count && static_cast<std::size_t>(c) < widths.size(); ++c)
         Speicher->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    fixedColumn_->ColumnsChanged();
     showing_ = false;
     ShowAllRows();
     Speicher->verticalScrollBar()->setValue(top);
@@ -663,15 +671,19 @@ void TTransferVamokPC::ApplyCurrentView()
 
 bool TTransferVamokPC::ShowHint(QWidget* area, const QPoint& position, bool header)
 {
-    const int column = header ? Speicher->horizontalHeader()->logicalIndexAt(position)
-                              : Speicher->columnAt(position.x());
+    // The fixed column lies over column 0 and scrolls with the rows.
+    const bool fixed = area == fixedColumn_->viewport() || area == fixedColumn_->horizontalHeader()->viewport();
+    const int column = fixed ? 0
+                       : header ? Speicher->horizontalHeader()->logicalIndexAt(position)
+                                : Speicher->columnAt(position.x());
     const int n = header ? 0 : Speicher->rowAt(position.y()) + 1;
-    if (column < 0 || (!header && !MeasurementTable::IsRowNumber(n)))
+    if (column < 0 || column >= Speicher->columnCount() || (!header && !MeasurementTable::IsRowNumber(n)))
         return false;
     const ColumnKind kind = KindAt(column);
     CellHint hint;
     if (header) {
-        hint = HeaderHint(kind, ToCp1252(Speicher->horizontalHeaderItem(column)->text()));
+        const QTableWidgetItem* item = Speicher->horizontalHeaderItem(column);
+        hint = HeaderHint(kind, item ? ToCp1252(item->text()) : std::string());
     } else {
         const RowTexts& texts = table_.row(n).texts;
         HintContext context;
@@ -710,10 +722,12 @@ bool TTransferVamokPC::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(e);
-        if (watched == Speicher->viewport())
-            return ShowHint(Speicher->viewport(), help->pos(), false);
-        if (watched == Speicher->horizontalHeader()->viewport())
-            return ShowHint(Speicher->horizontalHeader()->viewport(), help->pos(), true);
+        for (QTableView* view : {static_cast<QTableView*>(Speicher), static_cast<QTableView*>(fixedColumn_)}) {
+            if (watched == view->viewport())
+                return ShowHint(view->viewport(), help->pos(), false);
+            if (watched == view->horizontalHeader()->viewport())
+                return ShowHint(view->horizontalHeader()->viewport(), help->pos(), true);
+        }
     }
     if (watched == Speicher && e->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(e);
@@ -993,10 +1007,24 @@ void TTransferVamokPC::SpeichernClick()
     } else {
         const QString vam = Q(LangText(32)) + QStringLiteral(" (*.VAM)");
         const QString csvFilter = Q(LangText(36)) + QStringLiteral("(*.CSV)");
-        QString selected = vam;
-        chosen = ToCp1252(QFileDialog::getSaveFileName(this, {}, Q(proposed), vam + QStringLiteral(";;") + csvFilter,
-                                                       &selected));
-        csv = selected == csvFilter;
+        QFileDialog dialog(this);
+        dialog.setObjectName(QStringLiteral("SaveData"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({vam, csvFilter});
+        dialog.setDefaultSuffix(QStringLiteral("VAM"));
+        dialog.selectFile(Q(proposed));
+        // `SaveDataTypeChange`: the name follows the chosen file type.
+        connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, csvFilter](const QString& filter) {
+            const QStringList files = dialog.selectedFiles();
+            if (files.isEmpty())
+                return;
+            const DataFileKind kind = filter == csvFilter ? DataFileKind::Csv : DataFileKind::Vam;
+            dialog.selectFile(Q(NameForFileType(ToCp1252(files.first()), kind)));
+        });
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+            chosen = ToCp1252(dialog.selectedFiles().first());
+            csv = dialog.selectedNameFilter() == csvFilter;
+        }
     }
     if (!chosen.empty())
         SaveFile(chosen, csv);

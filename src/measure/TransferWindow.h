@@ -8,6 +8,7 @@
 #include "measure/MemoryReadout.h"
 #include "measure/RangeSelection.h"
 #include "measure/TableSettings.h"
+#include "types/Rating.h"
 
 #include <QMainWindow>
 #include <array>
@@ -35,6 +36,7 @@ namespace vamok {
 
 class CommandChannel;
 class TGetSelect;
+class FixedColumnWidget;
 class TNameTyp;
 
 // The modal questions and messages the window shows; tests replace them.
@@ -204,6 +206,7 @@ private:
     void CellEdited(int gridRow, int column);
     void RunReadout(ReadoutMode mode, int from, int to);
     ColumnKind KindAt(int column) const;
+    Rating MarkAt(int n, int column) const;
     std::vector<std::string> LangTexts() const;
     std::string LangText(int index) const;
     std::string Joined(std::initializer_list<int> indices) const;
@@ -224,6 +227,7 @@ private:
     std::vector<std::string> untranslated_;
     std::string plainCaption_;
     std::string startupFile_;
+    FixedColumnWidget* fixedColumn_ = nullptr;
     RangeSelection range_;
     MemoryReadout* running_ = nullptr;
     bool alleEditieren_ = false;

@@ -26,6 +26,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -365,6 +367,15 @@ TEST_F(TransferWindowTest, UserViewLaysOutTheGridAndIsStoredOnClose)
     EXPECT_EQ(window->ColumnOf(ColumnKind::No), 2);
     EXPECT_EQ(window->ColumnOf(ColumnKind::GT), -1);
     EXPECT_EQ(ToCp1252(Grid()->horizontalHeaderItem(1)->text()), "Temp. /\xB0" "C");
+    // The grid's first column stays fixed: now the name.
+    auto* fixed = window->findChild<QTableView*>(QStringLiteral("FixedColumn"));
+    ASSERT_TRUE(fixed);
+    EXPECT_TRUE(fixed->isVisible());
+    EXPECT_FALSE(fixed->isColumnHidden(0));
+    EXPECT_TRUE(fixed->isColumnHidden(1));
+    EXPECT_EQ(fixed->columnWidth(0), Grid()->columnWidth(0));
+    Grid()->verticalScrollBar()->setValue(10);
+    EXPECT_EQ(fixed->verticalScrollBar()->value(), 10) << "it scrolls with the rows";
 
     window->close();
     EXPECT_EQ(Settings().integer("BenAnsicht", -1), 1);
