@@ -667,6 +667,13 @@ void TTransferVamokPC::ApplyCurrentView()
     SyncViewItems();
 }
 
+void TTransferVamokPC::ColumnDefinitionsApplied(int definition)
+{
+    if (views_.userViewActive())
+        views_.chooseUserView(definition);
+    ApplyCurrentView();
+}
+
 // ---- Hints -------------------------------------------------------------------
 
 bool TTransferVamokPC::ShowHint(QWidget* area, const QPoint& position, bool header)

@@ -88,8 +88,12 @@ public:
     // An input of the PMV changed outside the window (a type was edited):
     // every row's PMV texts are computed anew and shown.
     void PmvInputsChanged();
-    // The column definitions window after "OK" or "Übernehmen".
+    // Applies the view in force (user definition or standard view).
     void ApplyCurrentView();
+    // The column definitions window after "OK" or "Übernehmen" with its
+    // selected definition: while a user view is active, that definition's
+    // item becomes the checked one; then the current view is applied.
+    void ColumnDefinitionsApplied(int definition);
     // The grid column that shows a kind, -1 when hidden.
     int ColumnOf(ColumnKind kind) const;
 

@@ -377,6 +377,14 @@ TEST_F(TransferWindowTest, UserViewLaysOutTheGridAndIsStoredOnClose)
     Grid()->verticalScrollBar()->setValue(10);
     EXPECT_EQ(fixed->verticalScrollBar()->value(), 10) << "it scrolls with the rows";
 
+    // The column definitions window changed definition 2 and applied it.
+    StoreColumnDefinition(2, ColumnDefinition::AllInNaturalOrder());
+    window->ColumnDefinitionsApplied(2);
+    EXPECT_TRUE(window->Benutzerdefiniert[1]->isChecked());
+    EXPECT_EQ(Grid()->columnCount(), kColumnKindCount);
+    window->Benutzerdefiniert[0]->trigger();
+    EXPECT_EQ(Grid()->columnCount(), 3);
+
     window->close();
     EXPECT_EQ(Settings().integer("BenAnsicht", -1), 1);
     EXPECT_EQ(Settings().integer("PMVAnsicht", -1), 0);
