@@ -436,3 +436,34 @@ TEST_F(TransferWindowTest, AbbrechenInTheBusyDialogEndsTheReadoutAfterItsRow)
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(window->ReadButton->isEnabled());
 }
+
+TEST_F(TransferWindowTest, SilentInstrumentIsReportedAndTheRowKept)
+{
+    TempDir dir;
+    dir.write("state.json", R"({"firmware": "2.10"})");
+    SimProcess sim("altarim", dir.file("state.json"), {"--ignore-every", "1"});
+    App().ComPortPath = sim.ptyPath();
+    App().DeviceVersion = "2.10";
+    link.SelectComPort(1);
+    DeviceAnswering = true;
+    Create();
+    window->Table().row(4).texts.Name = "Alt";
+    QEvent present(DevicePresentNotification);
+    QApplication::sendEvent(window.get(), &present);
+    QTimer::singleShot(0, &range, [this] {
+        range.LoadFrom->setValue(4);
+        range.LoadTo->setValue(4);
+        range.OkButton->click();
+    });
+    answers = {false};
+    window->MesswerteAnfuegen->trigger();
+
+    EXPECT_EQ(window->Table().row(4).texts.Name, "Alt") << "an unanswered row stays as it was";
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "VAMOK antwortet nicht.");
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].caption, "Warnung");
+    EXPECT_EQ(asked[0].text, "VAMOK antwortet nicht.\r\nBitte vergewissern sie sich\r\ndass das VAMOK richtig "
+                             "angeschlossen ist.\r\n\r\nWollen Sie mit der \xDC" "bertagung fortfahren?");
+    EXPECT_NE(window->Memo1->toPlainText().indexOf(QStringLiteral("(Nr.4 bis 4)")), -1);
+}
