@@ -217,9 +217,10 @@ void TTransferVamokPC::FormCreate()
     settings_ = ReadTableSettings(devOrSer);
     if (settings_.userView != 0)
         views_.chooseUserView(settings_.userView);
+    const bool startInPmvView = StartsInPmvView(settings_);
     ApplyKinds(StandardViewKinds());
     ApplySettingsToMenus();
-    if (StartsInPmvView(settings_) && !PMVPredictMeanVote2->isChecked()) {
+    if (startInPmvView && !PMVPredictMeanVote2->isChecked()) {
         views_.clearUserView();
         PMVPredictMeanVoteClick();
     }

@@ -343,6 +343,23 @@ TEST_F(TransferWindowTest, FileRatingsOverrideTheLibraryWhenChosen)
     EXPECT_NE(copied.find("\tBUER\t1\t23,5\tok\t"), std::string::npos) << copied;
 }
 
+TEST_F(TransferWindowTest, StoredPmvViewWinsOverAStoredUserView)
+{
+    Settings().writeInt("", "PMVAnsicht", 1);
+    Settings().writeInt("", "BenAnsicht", 1);
+    Settings().writeInt("", "EditMSTemp", 1);
+    Settings().writeInt("", "EingabeMSTemp", 1);
+    Settings().writeInt("", "PMV_Luftg", 4);
+    Create();
+    EXPECT_TRUE(window->PMVPredictMeanVote2->isChecked());
+    EXPECT_FALSE(window->Benutzerdefiniert[0]->isChecked());
+    EXPECT_GE(window->ColumnOf(ColumnKind::PMV1), 0);
+    EXPECT_TRUE(window->MittlereStrahlungstemperatureditieren1->isChecked());
+    EXPECT_TRUE(window->EingabeMittlereStrahlungstemperatur1->isChecked());
+    EXPECT_TRUE(window->AirVelocityItems[3]->isChecked()) << "PMV_WindII";
+    EXPECT_EQ(ToCp1252(Grid()->horizontalHeaderItem(window->ColumnOf(ColumnKind::GT))->text()), "Mitt - STemp");
+}
+
 TEST_F(TransferWindowTest, UserViewLaysOutTheGridAndIsStoredOnClose)
 {
     // Definition 1: the name first, then the temperature, then the number
