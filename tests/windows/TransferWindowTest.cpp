@@ -484,3 +484,31 @@ TEST_F(TransferWindowTest, SilentInstrumentIsReportedAndTheRowKept)
                              "angeschlossen ist.\r\n\r\nWollen Sie mit der \xDC" "bertagung fortfahren?");
     EXPECT_NE(window->Memo1->toPlainText().indexOf(QStringLiteral("(Nr.4 bis 4)")), -1);
 }
+
+TEST_F(TransferWindowTest, DeleteKeyClearsTheMarkedRowsAfterAsking)
+{
+    Create();
+    MeasurementTable& table = window->Table();
+    for (int n = 4; n <= 7; ++n) {
+        table.row(n).texts.Name = "Platz " + std::to_string(n);
+        table.row(n).texts.Temp = "22,0";
+    }
+    window->ShowAllRows();
+    Grid()->setFocus();
+    Grid()->setCurrentCell(4, 1);
+    Grid()->setRangeSelected(QTableWidgetSelectionRange(4, 0, 5, Grid()->columnCount() - 1), true);
+
+    answers = {false};
+    QTest::keyClick(Grid(), Qt::Key_Delete);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text, "Diese Funktion l\xF6scht alle markierten Daten.\r\nTrotzdem Fortfahren?");
+    EXPECT_EQ(table.row(5).texts.Name, "Platz 5");
+
+    answers = {true};
+    QTest::keyClick(Grid(), Qt::Key_Delete);
+    EXPECT_EQ(table.row(4).texts.Name, "Platz 4");
+    EXPECT_EQ(table.row(5).texts.Name, "");
+    EXPECT_EQ(table.row(6).texts.Temp, "");
+    EXPECT_EQ(ToCp1252(Cell(6, ColumnKind::Type)->text()), "VAM ");
+    EXPECT_EQ(table.row(7).texts.Name, "Platz 7");
+}
