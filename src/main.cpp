@@ -16,7 +16,19 @@
 #include "device/TAPSend.h"
 #include "i18n/LanguageChoiceDialog.h"
 #include "i18n/TranslatorWidget.h"
+#include "live/InstrumentDialogue.h"
 #include "live/OnlineWindow.h"
+#include "live/PresenceNotifier.h"
+#include "measure/BusyDialog.h"
+#include "measure/BusyState.h"
+#include "measure/GetSelectDialog.h"
+#include "measure/InputAPNDialog.h"
+#include "measure/NameTypDialog.h"
+#include "measure/ReadingDialog.h"
+#include "measure/WritingDialog.h"
+#include "types/TypeImport.h"
+#include "types/TypeLibraryFile.h"
+#include "types/TypeMessageDialog.h"
 
 #include <QApplication>
 #include <QAction>
@@ -55,10 +67,16 @@ int main(int argc, char** argv)
     // "--demo": the built-in simulated instrument is the link.
     App().DemoMode = args.size() > 1 && std::find(args.begin() + 1, args.end(), "--demo") != args.end();
 
-    TwVamok main(args);
-    TInfo info;
     TAPSend commandLayer;
     SetCommandLayer(&commandLayer);
+    TwVamok main(args);
+    TNameTyp nameTyp;
+    TInputAPN inputApn;
+    TReading reading;
+    TWriting writing;
+    TGetSelect getSelect;
+    TBusy busy(Busy());
+    TInfo info;
     TComOption settings(commandLayer);
     TwSprachwahl language(args);
     TOnline online(commandLayer);
@@ -75,9 +93,18 @@ int main(int argc, char** argv)
     };
     onlineLinks.showPaintTest = [&paintTest] { paintTest.show(); };
     online.setLinks(onlineLinks);
+    // An answer after silence brings the poll interval down to 100 ms.
+    commandLayer.OnDeviceAnswering = [&online] { online.Poller().ShortenInterval(); };
+    RegisterPresenceWindow(&main);
+
+    // The workplace types are needed by every rating: load the library before
+    // any data file or readout can be shown.
+    TypeMessageDialog typeMessages(&main);
+    LoadLibrary(typeMessages);
 
     ComOptionLinks settingsLinks;
     settingsLinks.poller = &online.Poller();
+    settingsLinks.busyWindow = &busy;
     settingsLinks.changeUserPath = [&folders] { return folders.ChangeUserPath(); };
     settingsLinks.changeAppDataPath = [&folders] { return folders.ChangeAppDataPath(); };
     settingsLinks.chooseLanguage = [&language] { language.Execute(); };
@@ -105,16 +132,23 @@ int main(int argc, char** argv)
             commandWindow.show();
         }
     };
-    links.setDeviceClock = [&commandLayer] {
-        return SetDeviceClock(commandLayer, QDateTime::currentDateTime());
+    // Clock and keyboard lock are dialogues: the poller stays parked meanwhile.
+    links.setDeviceClock = [&commandLayer](std::function<void(bool)> done) {
+        InstrumentDialogue::Run([&commandLayer, done] {
+            done(SetDeviceClock(commandLayer, QDateTime::currentDateTime()));
+        });
     };
-    links.releaseKeyboardLock = [&commandLayer] { return ReleaseKeyboardLock(commandLayer); };
+    links.releaseKeyboardLock = [&commandLayer](std::function<void(bool)> done) {
+        InstrumentDialogue::Run([&commandLayer, done] { done(ReleaseKeyboardLock(commandLayer)); });
+    };
+    links.importTypes = [&typeMessages] { ImportFromProgramFolder(typeMessages, true); };
     links.showSettings = [&settings] { settings.show(); };
     links.changeUserPath = [&settings] { settings.ChangeUserPathClick(); };
     links.about = &info;
     main.setLinks(links);
 
-    TranslateAllWindows({&main, &info, &settings, &language, &online, &folders, &pmvCalculator, &paintTest});
+    TranslateAllWindows({&main, &nameTyp, &inputApn, &reading, &writing, &getSelect, &busy, &info,
+                         &settings, &language, &online, &folders, &pmvCalculator, &paintTest});
     App().MeasurementsModified = false;
     return QApplication::exec();
 }

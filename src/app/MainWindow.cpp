@@ -607,7 +607,9 @@ void TwVamok::VAMOKUhrstellen1Click()
     if (!ClockAvailable() || !links_.setDeviceClock) {
         return;
     }
-    deviceCommandResult(links_.setDeviceClock(), MsgClockSet, MsgClockFailed, MsgNote, MsgError);
+    links_.setDeviceClock([this](bool acknowledged) {
+        deviceCommandResult(acknowledged, MsgClockSet, MsgClockFailed, MsgNote, MsgError);
+    });
 }
 
 void TwVamok::astatursperreaufheben1Click()
@@ -615,8 +617,9 @@ void TwVamok::astatursperreaufheben1Click()
     if (!KeyboardLockAvailable() || !links_.releaseKeyboardLock) {
         return;
     }
-    deviceCommandResult(links_.releaseKeyboardLock(), MsgUnlockDone, MsgUnlockFailed, MsgUnlock,
-                        MsgUnlock);
+    links_.releaseKeyboardLock([this](bool acknowledged) {
+        deviceCommandResult(acknowledged, MsgUnlockDone, MsgUnlockFailed, MsgUnlock, MsgUnlock);
+    });
 }
 
 void TwVamok::Pfadeanzeigen1Click()

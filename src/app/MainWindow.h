@@ -46,8 +46,11 @@ struct MainWindowLinks {
     std::function<void()> showLiveDisplay;
     std::function<void()> closeLiveDisplay;
     std::function<void()> stopPolling;         // poll timer off, polling not allowed
-    std::function<bool()> setDeviceClock;      // true when the instrument acknowledged
-    std::function<bool()> releaseKeyboardLock; // true when the instrument acknowledged
+    // Instrument actions run as dialogues, possibly only after the poll tick
+    // in progress; `done` gets true when the instrument acknowledged.
+    using DeviceAction = std::function<void(std::function<void(bool acknowledged)> done)>;
+    DeviceAction setDeviceClock;
+    DeviceAction releaseKeyboardLock;
     TInfo* about = nullptr;
 };
 

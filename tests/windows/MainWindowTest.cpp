@@ -270,8 +270,8 @@ TEST_F(MainWindow, ClockAndKeyboardLockWithVentiq)
     int unlockSends = 0;
     bool acknowledge = true;
     MainWindowLinks links;
-    links.setDeviceClock = [&] { ++clockSends; return acknowledge; };
-    links.releaseKeyboardLock = [&] { ++unlockSends; return acknowledge; };
+    links.setDeviceClock = [&](auto done) { ++clockSends; done(acknowledge); };
+    links.releaseKeyboardLock = [&](auto done) { ++unlockSends; done(acknowledge); };
     window->setLinks(links);
     App().UsbMode = true;
     App().VentiqMode = true;
