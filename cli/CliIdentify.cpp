@@ -13,10 +13,9 @@
 #include "device/TAPSend.h"
 #include "live/PollTimer.h"
 #include "live/PresencePoller.h"
+#include "measure/RowJson.h"
 
 #include <QCoreApplication>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -75,11 +74,9 @@ void Print(const StatusPanels& p, bool json)
 {
     auto utf8 = [](const std::string& cp1252) { return FromCp1252(cp1252).toUtf8(); };
     if (json) {
-        const QJsonObject o{{"interface", FromCp1252(p.interface)},
-                            {"version", FromCp1252(p.version)},
-                            {"serial", FromCp1252(p.serial)},
-                            {"model", FromCp1252(p.model)}};
-        std::printf("%s\n", QJsonDocument(o).toJson(QJsonDocument::Compact).constData());
+        std::printf("{\"interface\": %s, \"version\": %s, \"serial\": %s, \"model\": %s}\n",
+                    JsonString(p.interface).c_str(), JsonString(p.version).c_str(), JsonString(p.serial).c_str(),
+                    JsonString(p.model).c_str());
     } else {
         std::printf("%s\n%s\n%s\n", utf8(p.interface).constData(), utf8(p.version).constData(),
                     utf8(p.serial).constData());

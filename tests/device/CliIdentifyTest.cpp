@@ -85,11 +85,8 @@ TEST(CliIdentifyDemo, IdentifiesTheBuiltInRix)
 
     const CliRun json = RunIdentify({"--json", "--link", "demo"});
     ASSERT_EQ(json.exitCode, 0) << json.err;
-    const QJsonObject o = JsonOf(json.out);
-    EXPECT_EQ(o.value("interface").toString(), "USB");
-    EXPECT_EQ(o.value("version").toString(), "VAMOK rix  - Ver 3.0.0");
-    EXPECT_EQ(o.value("serial").toString(), "S-No: 2417 / 23 - 00000001");
-    EXPECT_EQ(o.value("model").toString(), "VamokRix");
+    EXPECT_EQ(json.out, "{\"interface\": \"USB\", \"version\": \"VAMOK rix  - Ver 3.0.0\", "
+                        "\"serial\": \"S-No: 2417 / 23 - 00000001\", \"model\": \"VamokRix\"}\n");
 }
 
 TEST(CliIdentifyCommand, AnInstrumentThatStaysSilentGivesExitCode3)

@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -219,6 +220,19 @@ TEST(DemoByteLink, AClosedLinkRefusesWritesAndDropsWhatWasUnderway)
     link.Close();
     EXPECT_FALSE(RunEventsUntil([&] { return !received.empty(); }, 150));
     EXPECT_FALSE(link.ReadAvailable(received));
+}
+
+TEST(DemoByteLink, AnUnfinishedCommandIsForgottenAfterASecondOfQuiet)
+{
+    DemoByteLink link(sim::MakeInstrument(sim::Dialect::Altarim, sim::EmptyState()));
+    std::string received;
+    link.DataAvailable = [&] { link.ReadAvailable(received); };
+    ASSERT_TRUE(link.Open(nullptr));
+    link.Write("Gr"); // waits for its record number
+    QThread::msleep(1100);
+    link.Write("VeSr");
+    ASSERT_TRUE(RunEventsUntil([&] { return received.size() >= 53; }, 1000));
+    EXPECT_EQ(received.substr(0, 5), "VAMOK");
 }
 
 } // namespace
