@@ -1,0 +1,117 @@
+// End-to-end checks of vamok-cli as a user runs it: a fresh home folder (so
+// the type library is the built-in defaults), a chosen locale, the simulated
+// instrument on a pty. Each test compares with what the windows show.
+#include "support/SimProcess.h"
+#include "support/TempDir.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliEndToEnd : public ::testing::Test {
+protected:
+    CliRun Run(const QStringList& args, const QString& locale = QStringLiteral("C.UTF-8")) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", QString::fromStdString(home.path()));
+        env.insert("XDG_CONFIG_HOME", QString::fromStdString(home.path() + ".config"));
+        env.insert("XDG_DATA_HOME", QString::fromStdString(home.path() + ".local/share"));
+        env.insert("LC_ALL", locale);
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(VAMOK_CLI_BINARY), args);
+        p.waitForFinished(60000);
+        return {p.exitCode(), p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString()};
+    }
+
+    TempDir home;
+    TempDir work;
+};
+
+// One workplace of the predefined type "VAM " with everything the PMV needs.
+const char* kState = R"({"model": "VAMOK rix", "firmware": "3.0.0", "serial": 1234, "series": 56, "flags": 1,
+    "live": {"Temp": 22.4, "Feu": 46.8, "Wind": 0.12, "WindMin": 0.14, "GT": 22.9},
+    "workplaces": [{"number": 1, "name": "Kantine", "type": "VAM ", "profile": 1,
+        "time": "2026-12-04T15:49:00",
+        "values": {"Temp": 24.7, "Feu": 63.6, "Wind": 0.06, "WindI": 0.04, "WindII": 0.06, "WindIII": 0.08,
+                   "GT": 25.3}}]})";
+
+std::string Field(const std::string& jsonLine, const std::string& key)
+{
+    const std::string mark = "\"" + key + "\": \"";
+    const auto at = jsonLine.find(mark);
+    if (at == std::string::npos)
+        return "<no " + key + ">";
+    const auto from = at + mark.size();
+    return jsonLine.substr(from, jsonLine.find('"', from) - from);
+}
+
+} // namespace
+
+// The table computes PMV from the row type's clothing and activity; "VAM " is
+// always in the library, so the readout must not show the invalid 655.35.
+TEST_F(CliEndToEnd, ReadComputesThePmvOfARowOfTypeVam)
+{
+    work.write("s.json", kState);
+    SimProcess sim("rix", work.file("s.json"));
+    const CliRun r = Run({"read", "--link", "rix", "--port", QString::fromStdString(sim.ptyPath()), "--first", "1",
+                          "--last", "1", "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    // vamok-cli pmv --ta 24.7 --tg 25.3 --rh 63.6 --v 0.06 --clo 0.6 --met 1.2 gives 0.41.
+    EXPECT_EQ(Field(r.out, "PMV1"), "0.41") << r.out;
+}
+
+// The online window takes clothing and activity from PC type 1 ("VAM ").
+TEST_F(CliEndToEnd, LiveShowsThePmvOfTheFirstPcType)
+{
+    work.write("s.json", kState);
+    SimProcess sim("rix", work.file("s.json"));
+    const CliRun r = Run({"live", "--link", "rix", "--port", QString::fromStdString(sim.ptyPath()), "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    // vamok-cli pmv --ta 22.4 --tg 22.9 --rh 46.8 --v 0.12 --clo 0.9 --met 1.2 gives 0.07.
+    EXPECT_NE(r.out.find("[\"PMV\", \"    0.07\"]"), std::string::npos) << r.out;
+}
+
+// "Öffnen..." reads numbers in the user's locale: with "." as separator the
+// integer part of 520.7 is 520.
+TEST_F(CliEndToEnd, ShowReadsNumbersInTheUsersLocale)
+{
+    std::string file = "VERSION=5.2.0.1\r\nT\r\nName\tTyp\tProfil\tTemp. /\xB0" "C\t\t\r\nA\tVAM \t1\t21.5\tok\t45.0\ttb\t"
+                       "60.2\t\t58.0\t\t520.7\t\t\r\n";
+    for (int n = 2; n <= 99; ++n)
+        file += "\tVAM \t1\t\t\r\n";
+    file += "MEMO: \r\n\t\r\n";
+    work.write("dot.VAM", file);
+    const CliRun r = Run({"show", QString::fromStdString(work.file("dot.VAM")), "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string row1 = r.out.substr(r.out.find("{\"row\": 1,"));
+    EXPECT_EQ(Field(row1, "Bel"), "520") << row1.substr(0, 300);
+}
+
+// read --out writes the readout through the window's writer; show reads it
+// back with the same texts.
+TEST_F(CliEndToEnd, ReadOutWritesADataFileThatShowReadsBack)
+{
+    work.write("s.json", kState);
+    SimProcess sim("rix", work.file("s.json"));
+    const QString out = QString::fromStdString(work.file("r.VAM"));
+    const CliRun r = Run({"read", "--link", "rix", "--port", QString::fromStdString(sim.ptyPath()), "--first", "1",
+                          "--last", "1", "--json", "--out", out});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const CliRun s = Run({"show", out, "--json"});
+    ASSERT_EQ(s.exitCode, 0) << s.err;
+    const std::string row1 = s.out.substr(s.out.find("{\"row\": 1,"));
+    EXPECT_EQ(Field(row1, "Name"), "Kantine");
+    EXPECT_EQ(Field(row1, "Temp"), "24.7");
+    EXPECT_EQ(Field(row1, "GT"), "25.3");
+}
