@@ -115,3 +115,16 @@ TEST_F(CliEndToEnd, ReadOutWritesADataFileThatShowReadsBack)
     EXPECT_EQ(Field(row1, "Temp"), "24.7");
     EXPECT_EQ(Field(row1, "GT"), "25.3");
 }
+
+// The rix and Ventiq sit on the USB bridge: without --port the command must
+// look for the bridge, not give up on the serial port COM1 stands for.
+TEST_F(CliEndToEnd, UsbLinksWithoutPortDoNotOpenASerialPort)
+{
+    for (const char* link : {"rix", "ventiq"}) {
+        const CliRun read = Run({"read", "--link", link, "--first", "1", "--last", "1"});
+        EXPECT_EQ(read.exitCode, 3) << link << ": " << read.err; // no bridge attached here
+        EXPECT_EQ(read.err.find("/dev/tty"), std::string::npos) << link << ": " << read.err;
+        const CliRun live = Run({"live", "--link", link});
+        EXPECT_EQ(live.err.find("/dev/tty"), std::string::npos) << link << ": " << live.err;
+    }
+}
