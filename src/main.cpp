@@ -11,6 +11,7 @@
 #include "app/SingleInstanceGuard.h"
 #include "comfort/PmvCalculatorWindow.h"
 #include "device/ComOptionWindow.h"
+#include "device/DemoLink.h"
 #include "device/DeviceClock.h"
 #include "device/ProtocolMonitorWindow.h"
 #include "device/TAPSend.h"
@@ -19,12 +20,14 @@
 #include "live/InstrumentDialogue.h"
 #include "live/OnlineWindow.h"
 #include "live/PresenceNotifier.h"
+#include "profiles/TableSelectColsWindow.h"
 #include "measure/BusyDialog.h"
 #include "measure/BusyState.h"
 #include "measure/GetSelectDialog.h"
 #include "measure/InputAPNDialog.h"
 #include "measure/NameTypDialog.h"
 #include "measure/ReadingDialog.h"
+#include "measure/TransferWindow.h"
 #include "measure/WritingDialog.h"
 #include "types/TypeImport.h"
 #include "types/TypeLibraryFile.h"
@@ -70,6 +73,10 @@ int main(int argc, char** argv)
     TAPSend commandLayer;
     SetCommandLayer(&commandLayer);
     TwVamok main(args);
+    // After the main window has read the stored link, so the demo wins for
+    // this run without being stored.
+    if (App().DemoMode)
+        StartDemoLink(commandLayer);
     TNameTyp nameTyp;
     TInputAPN inputApn;
     TReading reading;
@@ -80,8 +87,10 @@ int main(int argc, char** argv)
     TComOption settings(commandLayer);
     TwSprachwahl language(args);
     TOnline online(commandLayer);
+    TTransferVamokPC transfer(commandLayer, getSelect, nameTyp);
     TwVerzeichnisse folders;
     folders.setMessageSource(main.messageSource());
+    TwTableSelectCols columns;
     TwVAMOK_PMV pmvCalculator;
     TAPSendWindow commandWindow(commandLayer);
     TwPaintTest paintTest;
@@ -102,6 +111,16 @@ int main(int argc, char** argv)
     TypeMessageDialog typeMessages(&main);
     LoadLibrary(typeMessages);
 
+    TransferWindowLinks transferLinks;
+    transferLinks.about = [&info] { info.exec(); };
+    transferLinks.busyTransferText = [&busy] { return busy.TransferText(); };
+    transferLinks.editColumnDefinitions = [&columns](int n) {
+        columns.selectDefinition(n);
+        columns.exec();
+    };
+    transfer.setLinks(transferLinks);
+    columns.setApplyHandler([&transfer](int n) { transfer.ColumnDefinitionsApplied(n); });
+
     ComOptionLinks settingsLinks;
     settingsLinks.poller = &online.Poller();
     settingsLinks.busyWindow = &busy;
@@ -114,6 +133,11 @@ int main(int argc, char** argv)
     MainWindowLinks links;
     links.showOnline = [&online] { online.show(); };
     links.showPmvCalculator = [&pmvCalculator] { pmvCalculator.show(); };
+    links.showTable = [&transfer] {
+        transfer.showNormal();
+        transfer.raise();
+    };
+    links.openDataFile = [&transfer](const std::string& path) { transfer.OpenAtStartup(path); };
     links.selectComPort = [&commandLayer] {
         try {
             commandLayer.SelectComPort(App().ComPortNumber);
@@ -148,7 +172,8 @@ int main(int argc, char** argv)
     main.setLinks(links);
 
     TranslateAllWindows({&main, &nameTyp, &inputApn, &reading, &writing, &getSelect, &busy, &info,
-                         &settings, &language, &online, &folders, &pmvCalculator, &paintTest});
+                         &settings, &language, &online, &transfer, &folders, &columns, &pmvCalculator,
+                         &paintTest});
     App().MeasurementsModified = false;
     return QApplication::exec();
 }
