@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/ConnectionSettings.h"
 #include "app/Cp1252.h"
+#include "device/DemoLink.h"
 #include "device/TAPSend.h"
 #include "device/UsbBridge.h"
 #include "live/InstrumentDialogue.h"
@@ -129,7 +130,6 @@ TComOption::TComOption(TAPSend& link, QWidget* parent) : QWidget(parent), link_(
     connect(ChangeUserPath, &QPushButton::clicked, this, &TComOption::ChangeUserPathClick);
     connect(ChangeAppdataPath, &QPushButton::clicked, this, &TComOption::ChangeAppdataPathClick);
     connect(BitBtn2, &QPushButton::clicked, this, &TComOption::Button1Click);
-    connect(DemoCom, &QCheckBox::toggled, this, [](bool on) { App().DemoMode = on; });
 
     RebuildPortList();
     ShowRadios(LinkRadios{});
@@ -361,6 +361,24 @@ int TComOption::PortNumberFromList() const { return ParseCommPort(ToCp1252(ComBo
 
 void TComOption::Button1Click()
 {
+    // The demo instrument is a choice for this run only: nothing is stored,
+    // so the user's real link is there again at the next start.
+    if (DemoCom->isChecked()) {
+        if (links_.poller)
+            links_.poller->Stop();
+        StartDemoLink(link_);
+        if (links_.poller) {
+            links_.poller->ResetPoller();
+            links_.poller->Start();
+        }
+        close();
+        return;
+    }
+    if (App().DemoMode) {
+        App().DemoMode = false;
+        link_.SetSerialSide(nullptr);
+        link_.SetUsbFramesOnSerial(false);
+    }
     const LinkRadios radios = Radios();
     FlagsFromRadios(radios, App());
     ApplyLinkChoice(radios);

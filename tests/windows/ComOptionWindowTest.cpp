@@ -7,6 +7,7 @@
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -134,4 +135,24 @@ TEST_F(ComOptionTest, SearchParksThePollerReportsTheHeldPortAndFindsTheSimulator
     EXPECT_FALSE(App().QuadrovanMode);
     EXPECT_TRUE(link.IsPortOpen());
     EXPECT_EQ(window.ListedPorts(), (std::vector<std::string>{"COM1", "COM2"}));
+}
+
+TEST_F(ComOptionTest, DemoInstrumentIsForThisRunOnlyAndAnswers)
+{
+    Settings().writeInt("", "RixUSB", 0);
+    Settings().writeInt("", "GlobeCom", 1);
+    window.DemoCom->setChecked(true);
+    window.Button1Click();
+    EXPECT_TRUE(App().DemoMode);
+    EXPECT_EQ(Settings().readInt("", "RixUSB"), 0);
+    EXPECT_EQ(Settings().readInt("", "GlobeCom"), 1);
+    DeviceAnswering = true;
+    EXPECT_NE(link.SendCommand("VeSr", "VAMOK", 1000, 53, "").find("VAMOK rix"), std::string::npos);
+
+    // Unticked again: back to a real link, stored as usual.
+    window.show();
+    window.DemoCom->setChecked(false);
+    window.Button1Click();
+    EXPECT_FALSE(App().DemoMode);
+    EXPECT_EQ(link.SendCommand("VeSr", "VAMOK", 200, 53, ""), "");
 }
