@@ -74,6 +74,12 @@ inline std::vector<WindowCase> ProgramWindows()
     const std::vector<std::string> args{"vamok"};
     return {
         {"TwVamok", [args](WindowParts& p) -> QWidget& { return p.make<TwVamok>(args); }},
+        {"TNameTyp", [](WindowParts& p) -> QWidget& { return p.make<TNameTyp>(); }},
+        {"TInputAPN", [](WindowParts& p) -> QWidget& { return p.make<TInputAPN>(); }},
+        {"TReading", [](WindowParts& p) -> QWidget& { return p.make<TReading>(); }},
+        {"TWriting", [](WindowParts& p) -> QWidget& { return p.make<TWriting>(); }},
+        {"TGetSelect", [](WindowParts& p) -> QWidget& { return p.make<TGetSelect>(); }},
+        {"TBusy", [](WindowParts& p) -> QWidget& { return p.make<TBusy>(p.busy); }},
         {"TInfo", [](WindowParts& p) -> QWidget& { return p.make<TInfo>(); }},
         {"TComOption",
          [](WindowParts& p) -> QWidget& {
@@ -84,21 +90,15 @@ inline std::vector<WindowCase> ProgramWindows()
          }},
         {"TwSprachwahl", [args](WindowParts& p) -> QWidget& { return p.make<TwSprachwahl>(args); }},
         {"TOnline", [](WindowParts& p) -> QWidget& { return p.make<TOnline>(p.link); }},
-        {"TwVerzeichnisse", [](WindowParts& p) -> QWidget& { return p.make<TwVerzeichnisse>(); }},
-        {"TwVAMOK_PMV", [](WindowParts& p) -> QWidget& { return p.make<TwVAMOK_PMV>(); }},
-        // Without a meta object of its own the monitor is named by its objectName.
-        {"APSend", [](WindowParts& p) -> QWidget& { return p.make<TAPSendWindow>(p.link); }},
-        {"TwPaintTest", [](WindowParts& p) -> QWidget& { return p.make<TwPaintTest>(); }},
-        {"TBusy", [](WindowParts& p) -> QWidget& { return p.make<TBusy>(p.busy); }},
-        {"TGetSelect", [](WindowParts& p) -> QWidget& { return p.make<TGetSelect>(); }},
-        {"TNameTyp", [](WindowParts& p) -> QWidget& { return p.make<TNameTyp>(); }},
-        {"TInputAPN", [](WindowParts& p) -> QWidget& { return p.make<TInputAPN>(); }},
-        {"TWriting", [](WindowParts& p) -> QWidget& { return p.make<TWriting>(); }},
-        {"TReading", [](WindowParts& p) -> QWidget& { return p.make<TReading>(); }},
-        {"TwTableSelectCols", [](WindowParts& p) -> QWidget& { return p.make<TwTableSelectCols>(); }},
         {"TTransferVamokPC",
          [](WindowParts& p) -> QWidget& {
              return p.make<TTransferVamokPC>(p.link, p.make<TGetSelect>(), p.make<TNameTyp>());
          }},
+        {"TwVerzeichnisse", [](WindowParts& p) -> QWidget& { return p.make<TwVerzeichnisse>(); }},
+        {"TwTableSelectCols", [](WindowParts& p) -> QWidget& { return p.make<TwTableSelectCols>(); }},
+        {"TwVAMOK_PMV", [](WindowParts& p) -> QWidget& { return p.make<TwVAMOK_PMV>(); }},
+        // Without a meta object of its own the monitor is named by its objectName.
+        {"APSend", [](WindowParts& p) -> QWidget& { return p.make<TAPSendWindow>(p.link); }},
+        {"TwPaintTest", [](WindowParts& p) -> QWidget& { return p.make<TwPaintTest>(); }},
     };
 }
