@@ -1,7 +1,7 @@
 // vamok-cli identify --link L [--port PATH] [--json]: one identification as
 // the presence poller makes it, printed as the main window's status bar
 // would show it (panels 0, 1 and 2), or as one JSON object.
-#include "cli/Commands.h"
+#include "cli/CliLink.h"
 
 #include "app/AppState.h"
 #include "app/Cp1252.h"
@@ -9,7 +9,6 @@
 #include "app/MainWindowLogic.h"
 #include "app/MemorySettingsStore.h"
 #include "app/SettingsStore.h"
-#include "device/DemoLink.h"
 #include "device/TAPSend.h"
 #include "live/PollTimer.h"
 #include "live/PresencePoller.h"
@@ -26,11 +25,8 @@ namespace {
 
 const char* const kUsage =
     "usage: vamok-cli identify --link altarim|quadrovan|rix|ventiq|demo [--port PATH] [--json]";
-constexpr int kNoAnswer = 3;
-
 struct Arguments {
-    std::string link;
-    std::string port;
+    LinkOptions link;
     bool json = false;
 };
 
@@ -39,19 +35,12 @@ std::optional<Arguments> Parse(const CliArgs& args)
     Arguments a;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--link" && hasValue)
-            a.link = args[++i];
-        else if (arg == "--port" && hasValue)
-            a.port = args[++i];
-        else if (arg == "--json")
+        if (arg == "--json")
             a.json = true;
-        else
+        else if (!TakeLinkOption(args, i, a.link))
             return std::nullopt;
     }
-    const bool serialLink = a.link == "altarim" || a.link == "quadrovan" || a.link == "rix" || a.link == "ventiq";
-    // The demo instrument has no port.
-    if (!serialLink && !(a.link == "demo" && a.port.empty()))
+    if (!ValidLinkOptions(a.link))
         return std::nullopt;
     return a;
 }
@@ -72,14 +61,13 @@ struct StatusPanels {
 
 void Print(const StatusPanels& p, bool json)
 {
-    auto utf8 = [](const std::string& cp1252) { return FromCp1252(cp1252).toUtf8(); };
     if (json) {
         std::printf("{\"interface\": %s, \"version\": %s, \"serial\": %s, \"model\": %s}\n",
                     JsonString(p.interface).c_str(), JsonString(p.version).c_str(), JsonString(p.serial).c_str(),
                     JsonString(p.model).c_str());
     } else {
-        std::printf("%s\n%s\n%s\n", utf8(p.interface).constData(), utf8(p.version).constData(),
-                    utf8(p.serial).constData());
+        std::printf("%s\n%s\n%s\n", TerminalText(p.interface).c_str(), TerminalText(p.version).c_str(),
+                    TerminalText(p.serial).c_str());
     }
     std::fflush(stdout);
 }
@@ -93,35 +81,13 @@ int CliIdentify(const CliArgs& args)
         std::fprintf(stderr, "%s\n", kUsage);
         return 2;
     }
-    static int argc = 1;
-    static char name[] = "vamok-cli";
-    static char* argv[] = {name, nullptr};
     std::unique_ptr<QCoreApplication> owned;
-    if (!QCoreApplication::instance())
-        owned = std::make_unique<QCoreApplication>(argc, argv);
+    EnsureCoreApplication(owned);
 
     // A look at the instrument leaves the user's settings (device history) alone.
     SetSettingsStore(std::make_unique<MemorySettingsStore>());
-    App().UsbMode = a->link == "rix" || a->link == "ventiq";
-    App().VentiqMode = a->link == "ventiq";
-    App().QuadrovanMode = a->link == "quadrovan";
-    if (!a->port.empty())
-        App().ComPortPath = a->port;
-
     TAPSend link;
-    try {
-        if (a->link == "demo") {
-            StartDemoLink(link);
-        } else {
-            if (!a->port.empty())
-                link.SetUsbFramesOnSerial(App().UsbMode);
-            link.SelectComPort(App().ComPortNumber);
-        }
-    } catch (const PortOpenError& e) {
-        // As in the program: nothing will answer on a port that is not open
-        // (the USB bridge is opened on the first send).
-        std::fprintf(stderr, "vamok-cli: %s\n", e.what());
-    }
+    OpenLink(link, a->link);
 
     // One identification tick, waiting for its answer as a port search's
     // probe does.
@@ -136,7 +102,7 @@ int CliIdentify(const CliArgs& args)
     Print(panels, a->json);
     if (!poller.Present()) {
         std::fprintf(stderr, "vamok-cli: no instrument answered\n");
-        return kNoAnswer;
+        return kExitNoInstrument;
     }
     return 0;
 }

@@ -1,7 +1,9 @@
-// vamok-cli read --link L [--port PATH] [--first N] [--last M] [--json]:
+// vamok-cli read --link L [--port PATH] [--first N] [--last M] [--json]
+//                [--out FILE.VAM|FILE.CSV] [--library FILE]:
 // "Messwerte lesen" for workplaces N..M (default 1..99), then the rows read,
-// as JSON lines or as the table's copy text.
-#include "cli/Commands.h"
+// as JSON lines or as the table's copy text, and optionally the table saved
+// as the window saves it.
+#include "cli/CliLink.h"
 
 #include "app/AppState.h"
 #include "app/Cp1252.h"
@@ -11,8 +13,10 @@
 #include "live/IdentificationParser.h"
 #include "measure/Clipboard.h"
 #include "measure/DataFileTexts.h"
+#include "measure/DataFileWriter.h"
 #include "measure/MemoryReadout.h"
 #include "measure/RowJson.h"
+#include "measure/TransferTexts.h"
 
 #include <QCoreApplication>
 
@@ -24,13 +28,13 @@ namespace {
 
 using namespace vamok;
 
-constexpr int kNoInstrument = 3;
 constexpr const char* kUsage =
-    "usage: vamok-cli read --link altarim|quadrovan|rix|ventiq [--port PATH] [--first N] [--last M] [--json]";
+    "usage: vamok-cli read --link altarim|quadrovan|rix|ventiq|demo [--port PATH] [--first N] [--last M] [--json]"
+    " [--out FILE.VAM|FILE.CSV] [--library FILE]";
 
 struct Arguments {
-    std::string link;
-    std::string port;
+    LinkOptions link;
+    std::string out;
     int first = 1;
     int last = kRowCount;
     bool json = false;
@@ -50,12 +54,12 @@ std::optional<Arguments> Parse(const CliArgs& args)
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
+        if (TakeLinkOption(args, i, a.link))
+            continue;
         if (arg == "--json") {
             a.json = true;
-        } else if (arg == "--link" && hasValue) {
-            a.link = args[++i];
-        } else if (arg == "--port" && hasValue) {
-            a.port = args[++i];
+        } else if (arg == "--out" && hasValue) {
+            a.out = args[++i];
         } else if ((arg == "--first" || arg == "--last") && hasValue) {
             const std::optional<int> n = WorkplaceNumber(args[++i]);
             if (!n)
@@ -65,12 +69,10 @@ std::optional<Arguments> Parse(const CliArgs& args)
             return std::nullopt;
         }
     }
-    if (a.link != "altarim" && a.link != "quadrovan" && a.link != "rix" && a.link != "ventiq")
+    if (!ValidLinkOptions(a.link))
         return std::nullopt;
     return a;
 }
-
-std::string Utf8(const std::string& cp1252) { return FromCp1252(cp1252).toUtf8().toStdString(); }
 
 // Messages on stderr; the question after an unanswered workplace is
 // answered No, so that a lost instrument ends the readout.
@@ -108,13 +110,6 @@ public:
     void Resume() override {}
 };
 
-void SelectLink(const std::string& link)
-{
-    App().UsbMode = link == "rix" || link == "ventiq";
-    App().VentiqMode = link == "ventiq";
-    App().QuadrovanMode = link == "quadrovan";
-}
-
 // The table window's PMV choices as stored in the settings.
 PmvSettings StoredPmvSettings()
 {
@@ -151,9 +146,24 @@ void PrintRows(const MeasurementTable& table, const Arguments& a, const ReadoutR
     const CopyOptions options{false, false};
     const DataFileTexts texts = DefaultDataFileTexts();
     const RateFunction rate = RateAgainstPCTypes();
-    std::printf("%s\n", Utf8(CopyLine(table, 0, none, options, texts, rate)).c_str());
+    std::printf("%s\n", TerminalText(CopyLine(table, 0, none, options, texts, rate)).c_str());
     for (int n : r.rowsRead)
-        std::printf("%s\n", Utf8(CopyLine(table, n, none, options, texts, rate)).c_str());
+        std::printf("%s\n", TerminalText(CopyLine(table, n, none, options, texts, rate)).c_str());
+}
+
+// The table saved as "Speichern unter..." saves it after a readout: the
+// default title and the readout's notes line.
+bool SaveTable(const MeasurementTable& table, const Arguments& a)
+{
+    const auto& lang = TransferLangTexts();
+    DataFileHeading heading;
+    heading.title = lang[TransferText::DefaultTitle];
+    heading.notes.push_back(ReadoutNotesLine(lang[TransferText::ReadoutDate], lang[TransferText::Number],
+                                             lang[TransferText::To], a.first, a.last));
+    const SaveResult saved = WriteDataFile(table, CommandLineText(a.out), heading);
+    if (!saved.ok)
+        std::fprintf(stderr, "vamok-cli: %s\n", TerminalText(saved.message).c_str());
+    return saved.ok;
 }
 
 } // namespace
@@ -166,31 +176,17 @@ int CliRead(const CliArgs& args)
         return 2;
     }
     std::unique_ptr<QCoreApplication> app;
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "vamok-cli";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    EnsureCoreApplication(app);
     App().DecimalSep = DecimalSepFromLocale();
-    SelectLink(a->link);
-    if (!a->port.empty())
-        App().ComPortPath = a->port;
+    LoadTypesForRating(a->link);
 
     TAPSend link;
-    if (!a->port.empty())
-        link.SetUsbFramesOnSerial(App().UsbMode);
-    try {
-        link.SelectComPort(App().ComPortNumber);
-    } catch (const PortOpenError& e) {
-        std::fprintf(stderr, "vamok-cli: %s\n", e.what());
-        return 1;
-    }
+    OpenLink(link, a->link);
     // As the port search does: wait for the answer of this probe.
     DeviceAnswering = true;
     if (!Identify(link)) {
         std::fprintf(stderr, "vamok-cli: no instrument answered\n");
-        return kNoInstrument;
+        return kExitNoInstrument;
     }
 
     MeasurementTable table;
@@ -199,8 +195,8 @@ int CliRead(const CliArgs& args)
     MemoryReadout readout(table, link, ui, poller, App().UsedAPT);
     const ReadoutResult r = readout.Run(ReadoutMode::Read, a->first, a->last, StoredPmvSettings());
     PrintRows(table, *a, r);
-    const int wanted = (a->last > a->first ? a->last : a->first) - a->first + 1;
-    if (r.rowsRead.empty())
-        return kNoInstrument;
-    return static_cast<int>(r.rowsRead.size()) == wanted && r.decodeErrors == 0 ? 0 : 1;
+    if (!a->out.empty() && !SaveTable(table, *a))
+        return 1;
+    // The instrument answered; rows it did not deliver were reported above.
+    return r.rowsRead.empty() ? kExitNoInstrument : 0;
 }

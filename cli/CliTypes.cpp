@@ -1,6 +1,6 @@
 // vamok-cli types list | show NAME | import FILE | export FILE [--library FILE]
 // The PC type library (default: Vamok.APT in the application data folder).
-#include "cli/Commands.h"
+#include "cli/CliLink.h"
 
 #include "app/AppState.h"
 #include "app/Cp1252.h"
@@ -57,50 +57,35 @@ std::optional<Arguments> Parse(const CliArgs& args)
     return a;
 }
 
-// CP1252 text to the terminal's UTF-8, CR LF line ends as LF.
-std::string Utf8(const std::string& cp1252)
-{
-    QString text = FromCp1252(cp1252);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text.toUtf8().toStdString();
-}
-
 // Messages go to stderr; the import question is answered Yes, since the
 // command itself asks for the import.
 class ConsoleReporter : public TypeReporter {
 public:
     void Message(const std::string& caption, const std::string& text) override
     {
-        std::fprintf(stderr, "%s: %s\n", Utf8(caption).c_str(), Utf8(text).c_str());
+        std::fprintf(stderr, "%s: %s\n", TerminalText(caption).c_str(), TerminalText(text).c_str());
     }
     bool AskYes(const std::string&, const std::string&) override { return true; }
 };
 
-// The file names on the command line are the platform's; the logic takes
-// CP1252 text.
-std::string PathArgument(const std::string& localPath)
-{
-    return ToCp1252(QString::fromLocal8Bit(QByteArray::fromStdString(localPath)));
-}
-
 int List()
 {
     for (std::size_t i = 1; i < PCTypes().size(); ++i)
-        std::printf("%s\n", Utf8(PCTypes()[i].Name).c_str());
+        std::printf("%s\n", TerminalText(PCTypes()[i].Name).c_str());
     return 0;
 }
 
 int Show(const std::string& name)
 {
-    const int index = FindType(PCTypes(), ToCp1252(QString::fromLocal8Bit(QByteArray::fromStdString(name))));
+    const int index = FindType(PCTypes(), CommandLineText(name));
     if (index < 0) {
         std::fprintf(stderr, "vamok-cli types: no type named '%s'\n", name.c_str());
         return 1;
     }
     const TAPDef& type = PCTypes()[static_cast<std::size_t>(index)];
-    std::printf("%s\n", Utf8(type.Name).c_str());
+    std::printf("%s\n", TerminalText(type.Name).c_str());
     for (int row = 1; row <= kTypeRowCount; ++row)
-        std::printf("%2d %s: %s\n", row, Utf8(TypeRowLabel(row)).c_str(), Utf8(TypeRowLine(type, row)).c_str());
+        std::printf("%2d %s: %s\n", row, TerminalText(TypeRowLabel(row)).c_str(), TerminalText(TypeRowLine(type, row)).c_str());
     return 0;
 }
 
@@ -120,9 +105,9 @@ int CliTypes(const CliArgs& args)
         return 2;
     }
     ConsoleReporter reporter;
-    const std::string library = PathArgument(a->library);
+    const std::string library = CommandLineText(a->library);
     if (a->action == "import")
-        return ImportTypeFile(PathArgument(a->operand), reporter, false, library) ? 0 : 1;
+        return ImportTypeFile(CommandLineText(a->operand), reporter, false, library) ? 0 : 1;
 
     const TypeLoadResult loaded = LoadLibrary(reporter, library);
     int status = 0;
@@ -131,7 +116,7 @@ int CliTypes(const CliArgs& args)
     else if (a->action == "show")
         status = Show(a->operand);
     else
-        status = SaveTypeFile(PathArgument(a->operand), reporter) ? 0 : 1;
+        status = SaveTypeFile(CommandLineText(a->operand), reporter) ? 0 : 1;
     // A library that could not be read whole was reported; the command
     // worked on what was read but says that it is incomplete.
     return status == 0 && !LoadedWhole(loaded) ? 1 : status;

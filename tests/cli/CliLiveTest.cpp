@@ -78,9 +78,9 @@ TEST(CliLive, NoInstrumentAndBadUsage)
     dir.write("s.json", kState);
     SimProcess silent("rix", dir.file("s.json")); // answers no altarim command
     const CliRun r = RunCli({"live", "--link", "altarim", "--port", QString::fromStdString(silent.ptyPath())});
-    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.out.empty()) << r.out;
     EXPECT_EQ(RunCli({"live", "--link", "usb"}).exitCode, 2);
     EXPECT_EQ(RunCli({"live", "--link", "rix", "--count", "0"}).exitCode, 2);
-    EXPECT_EQ(RunCli({"live", "--link", "altarim", "--port", "/nonexistent/tty"}).exitCode, 1);
+    EXPECT_EQ(RunCli({"live", "--link", "altarim", "--port", "/nonexistent/tty"}).exitCode, 3);
 }

@@ -5,6 +5,7 @@
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -110,7 +111,7 @@ TEST(CliRead, SilentInstrumentAndBadUsage)
         EXPECT_NE(r.errors.find("usage: vamok-cli read"), std::string::npos);
     }
     const CliRun missingPort = RunCli({"--link", "altarim", "--port", QString::fromStdString(dir.file("no-such-tty"))});
-    EXPECT_EQ(missingPort.exitCode, 1);
+    EXPECT_EQ(missingPort.exitCode, 3); // as identify: nothing answered
 }
 
 TEST(CliRead, DroppedAnswersAreAskedForAgain)
@@ -124,4 +125,30 @@ TEST(CliRead, DroppedAnswersAreAskedForAgain)
                              "--last", "5", "--json"});
     EXPECT_EQ(r.exitCode, 0) << r.errors;
     EXPECT_EQ(r.lines.size(), 5u);
+}
+
+TEST(CliRead, OutWritesTheDataFileThatShowReadsBack)
+{
+    TempDir dir;
+    for (const char* name : {"x.VAM", "x.CSV"}) {
+        const CliRun r = RunCli({"--link", "demo", "--last", "3", "--json", "--out",
+                                 QString::fromStdString(dir.file(name))});
+        EXPECT_EQ(r.exitCode, 0) << r.errors;
+        ASSERT_EQ(r.lines.size(), 3u) << r.errors;
+
+        QProcess show;
+        show.start(QStringLiteral(VAMOK_CLI_BINARY), {"show", QString::fromStdString(dir.file(name)), "--json"});
+        ASSERT_TRUE(show.waitForFinished(60000));
+        EXPECT_EQ(show.exitCode(), 0) << show.readAllStandardError().toStdString();
+        const QList<QByteArray> shown = show.readAllStandardOutput().split('\n');
+        ASSERT_GE(shown.size(), 4) << name;
+        const QJsonObject heading = QJsonDocument::fromJson(shown[0]).object();
+        EXPECT_EQ(heading.value("notes").toArray().size(), 1) << name;
+        for (int n = 1; n <= 3; ++n) {
+            const QJsonObject read = QJsonDocument::fromJson(QByteArray::fromStdString(r.lines[n - 1])).object();
+            const QJsonObject back = QJsonDocument::fromJson(shown[n]).object();
+            for (const char* field : {"Name", "Type", "Temp", "Wind", "MessZeit"})
+                EXPECT_EQ(back.value(field), read.value(field)) << name << " row " << n << " " << field;
+        }
+    }
 }
