@@ -131,3 +131,21 @@ TEST_F(CliEndToEnd, UsbLinksWithoutPortDoNotOpenASerialPort)
         EXPECT_EQ(live.err.find("/dev/tty"), std::string::npos) << link << ": " << live.err;
     }
 }
+
+// A file the readout wrote in the user's locale converts to the same bytes:
+// values and rating words (a PMV of -1.26 stays red) are read back in that
+// locale, as "Öffnen..." and "Speichern unter..." do.
+TEST_F(CliEndToEnd, ConvertKeepsAFreshReadoutByteForByteInADotLocale)
+{
+    SimProcess sim("rix", VAMOK_TEST_DATA "/../../sim/demo-state.json");
+    const QString written = QString::fromStdString(work.file("r.VAM"));
+    const QString converted = QString::fromStdString(work.file("c.VAM"));
+    // The library option names a file that does not exist: the built-in "VAM ".
+    const CliRun r = Run({"read", "--link", "rix", "--port", QString::fromStdString(sim.ptyPath()), "--first", "74",
+                          "--last", "90", "--library", QString::fromStdString(work.file("none.APT")), "--out",
+                          written});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const CliRun c = Run({"convert", written, converted, "--types", QString::fromStdString(work.file("none.APT"))});
+    ASSERT_EQ(c.exitCode, 0) << c.err;
+    EXPECT_EQ(work.read("c.VAM"), work.read("r.VAM"));
+}
