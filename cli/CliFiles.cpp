@@ -1,17 +1,15 @@
 // vamok-cli convert IN OUT: any readable data file or export in, the current
 // format out (kind by OUT's extension). vamok-cli show FILE [--json]: the
 // file as "Öffnen..." reads it.
-#include "cli/Commands.h"
+#include "cli/CliLink.h"
 
 #include "app/AppState.h"
 #include "app/Cp1252.h"
-#include "app/Folders.h"
+#include "app/TextHelpers.h"
 #include "measure/Clipboard.h"
 #include "measure/DataFileReader.h"
 #include "measure/DataFileWriter.h"
 #include "measure/RowJson.h"
-#include "types/TypeFile.h"
-#include "types/TypeLibraryFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,30 +23,9 @@ using namespace vamok;
 
 constexpr int kUnreadable = 4;
 
-// Messages go to the console as UTF-8.
-std::string Utf8(const std::string& cp1252) { return FromCp1252(cp1252).toUtf8().toStdString(); }
-std::string FromArgument(const std::string& arg) { return ToCp1252(QString::fromLocal8Bit(arg.c_str())); }
-
-class QuietReporter : public TypeReporter {
-public:
-    void Message(const std::string& caption, const std::string& text) override
-    {
-        std::fprintf(stderr, "%s: %s\n", Utf8(caption).c_str(), Utf8(text).c_str());
-    }
-    bool AskYes(const std::string&, const std::string&) override { return false; }
-};
-
-// The type library the ratings are taken from: --types FILE, else the user's
-// library (read only; nothing is moved or rewritten).
-void LoadTypes(const std::optional<std::string>& typesFile)
-{
-    QuietReporter reporter;
-    LoadTypeFile(typesFile ? *typesFile : AppDataFolder() + kLibraryFileName, reporter);
-}
-
 struct Arguments {
     std::vector<std::string> files;
-    std::optional<std::string> types;
+    std::string types; // the type library the ratings come from (--types or --library)
     bool json = false;
     bool ok = true;
 };
@@ -57,14 +34,14 @@ Arguments Parse(const CliArgs& args, bool allowJson)
 {
     Arguments a;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--types" && i + 1 < args.size())
-            a.types = FromArgument(args[++i]);
+        if ((args[i] == "--types" || args[i] == "--library") && i + 1 < args.size())
+            a.types = args[++i];
         else if (allowJson && args[i] == "--json")
             a.json = true;
         else if (args[i].rfind("--", 0) == 0)
             a.ok = false;
         else
-            a.files.push_back(FromArgument(args[i]));
+            a.files.push_back(CommandLineText(args[i]));
     }
     return a;
 }
@@ -73,7 +50,7 @@ std::optional<DataFileContent> Open(const std::string& path)
 {
     ReadResult r = ReadDataFile(path, DefaultDataFileTexts(), App().DecimalSep, PmvSettings{});
     if (!r.content)
-        std::fprintf(stderr, "%s\n", Utf8(r.message).c_str());
+        std::fprintf(stderr, "%s\n", TerminalText(r.message).c_str());
     return std::move(r.content);
 }
 
@@ -107,14 +84,16 @@ int CliConvert(const CliArgs& args)
         std::fprintf(stderr, "usage: vamok-cli convert IN OUT [--types FILE.APT]\n");
         return 2;
     }
-    LoadTypes(a.types);
+    // Numbers are read and written as "Öffnen..." does, with the user's locale.
+    App().DecimalSep = DecimalSepFromLocale();
+    LoadTypesForRating(a.types);
     const std::optional<DataFileContent> c = Open(a.files[0]);
     if (!c)
         return kUnreadable;
     const DataFileHeading heading{c->title.value_or(DefaultDataFileTexts().defaultTitle), c->notes};
     const SaveResult saved = WriteDataFile(c->table, a.files[1], heading);
     if (!saved.ok) {
-        std::fprintf(stderr, "%s\n", Utf8(saved.message).c_str());
+        std::fprintf(stderr, "%s\n", TerminalText(saved.message).c_str());
         return 1;
     }
     return 0;
@@ -127,7 +106,9 @@ int CliShow(const CliArgs& args)
         std::fprintf(stderr, "usage: vamok-cli show FILE [--json] [--types FILE.APT]\n");
         return 2;
     }
-    LoadTypes(a.types);
+    // Numbers are read and written as "Öffnen..." does, with the user's locale.
+    App().DecimalSep = DecimalSepFromLocale();
+    LoadTypesForRating(a.types);
     const std::optional<DataFileContent> c = Open(a.files[0]);
     if (!c)
         return kUnreadable;
@@ -137,13 +118,13 @@ int CliShow(const CliArgs& args)
             std::printf("%s\n", RowJson(n, c->table.row(n)).c_str());
         return 0;
     }
-    std::printf("%s\n", Utf8(c->title.value_or(DefaultDataFileTexts().defaultTitle)).c_str());
+    std::printf("%s\n", TerminalText(c->title.value_or(DefaultDataFileTexts().defaultTitle)).c_str());
     ColumnMap none;
     none.fill(-1);
     const std::string rows = CopyText(c->table, 1, kRowCount, none, CopyOptions{false, true},
                                       DefaultDataFileTexts(), RateAgainstPCTypes());
-    std::fputs(Utf8(rows).c_str(), stdout);
+    std::fputs(TerminalText(rows).c_str(), stdout);
     for (const std::string& line : c->notes)
-        std::printf("%s\n", Utf8(line).c_str());
+        std::printf("%s\n", TerminalText(line).c_str());
     return 0;
 }

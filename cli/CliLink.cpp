@@ -9,7 +9,6 @@
 #include "types/TypeLibraryFile.h"
 #include "types/TypeReporter.h"
 
-#include <QFileInfo>
 #include <cstdio>
 
 using namespace vamok;
@@ -76,6 +75,10 @@ void OpenLink(TAPSend& layer, const LinkOptions& o)
         // A serial device carries the bridge's frames too (vamok-sim).
         layer.SetUsbFramesOnSerial(App().UsbMode);
     }
+    // The USB bridge is opened by the first send; a serial port only when
+    // the link uses one.
+    if (App().UsbMode && o.port.empty())
+        return;
     try {
         layer.SelectComPort(App().ComPortNumber);
     } catch (const PortOpenError& e) {
@@ -83,14 +86,12 @@ void OpenLink(TAPSend& layer, const LinkOptions& o)
     }
 }
 
-void LoadTypesForRating(const LinkOptions& o)
+void LoadTypesForRating(const std::string& library)
 {
-    const std::string path = o.library.empty() ? AppDataFolder() + kLibraryFileName : CommandLineText(o.library);
-    // Without a library (a fresh installation) nothing is rated, as in the program.
-    if (o.library.empty() && !QFileInfo::exists(FromCp1252(path)))
-        return;
+    // A missing library (a fresh installation) gives the predefined type
+    // alone, as in the program.
     StderrReporter reporter;
-    LoadTypeFile(path, reporter);
+    LoadTypeFile(library.empty() ? AppDataFolder() + kLibraryFileName : CommandLineText(library), reporter);
 }
 
 std::string TerminalText(const std::string& cp1252)

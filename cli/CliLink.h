@@ -36,10 +36,10 @@ void EnsureCoreApplication(std::unique_ptr<QCoreApplication>& owned);
 // reported on stderr; the exchanges then find nothing that answers.
 void OpenLink(vamok::TAPSend& layer, const LinkOptions& options);
 
-// Loads the PC types (options.library, else the program's library) so that
+// Loads the PC types (`library`, else the program's library) so that
 // ratings and PMV texts are those the windows show. Never changes the file;
 // problems are reported on stderr.
-void LoadTypesForRating(const LinkOptions& options);
+void LoadTypesForRating(const std::string& library);
 
 // CP1252 text as UTF-8 for the terminal.
 std::string TerminalText(const std::string& cp1252);

@@ -116,7 +116,7 @@ int CliLive(const CliArgs& args)
     // A look at the live values leaves the user's settings (device history) alone.
     SetSettingsStore(std::make_unique<MemorySettingsStore>());
     App().DecimalSep = DecimalSepFromLocale();
-    LoadTypesForRating(a->link);
+    LoadTypesForRating(a->link.library);
     TAPSend link;
     OpenLink(link, a->link);
     LivePrinter printer(*a, app);

@@ -178,7 +178,7 @@ int CliRead(const CliArgs& args)
     std::unique_ptr<QCoreApplication> app;
     EnsureCoreApplication(app);
     App().DecimalSep = DecimalSepFromLocale();
-    LoadTypesForRating(a->link);
+    LoadTypesForRating(a->link.library);
 
     TAPSend link;
     OpenLink(link, a->link);

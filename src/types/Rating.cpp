@@ -76,6 +76,9 @@ std::int32_t ReadScaledInt(const std::string& text, std::int32_t fallback)
     return ReadScaledInt(text, fallback, App().DecimalSep);
 }
 
+// The PMV text of a row for which no PMV could be computed ("655,35").
+constexpr long long kNoPmv = 65535;
+
 Rating RateValue(int typeIndex, int row, const std::string& input)
 {
     // Clothing (row 18) is never rated.
@@ -89,6 +92,9 @@ Rating RateValue(int typeIndex, int row, const std::string& input)
         text += '0'; // 0,1 means 0,10
     const long long v = ReadScaledInt(text, 0, sep);
     if (v <= -99999 && row != TypeRow::PMV)
+        return kNotRated;
+    // 655,35 stands for "no PMV could be computed": a missing value, not a red one.
+    if (row == TypeRow::PMV && v == kNoPmv)
         return kNotRated;
     const TAPDef& type = PCTypes()[static_cast<std::size_t>(typeIndex)];
     if (type.at(TypeColumn::Target, row) == 0)

@@ -20,6 +20,10 @@ protected:
         // A library file that does not exist gives the predefined "VAM ".
         args << "--types" << QString::fromStdString(dir_.file("keine.APT"));
         QProcess p;
+        // The fixtures are German files: read them as a German user does.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LC_ALL", "de_DE.UTF-8");
+        p.setProcessEnvironment(env);
         p.start(VAMOK_CLI_BINARY, args);
         EXPECT_TRUE(p.waitForFinished(30000));
         return {p.exitCode(), p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString()};

@@ -152,3 +152,20 @@ TEST(CliRead, OutWritesTheDataFileThatShowReadsBack)
         }
     }
 }
+
+TEST(CliRead, ConvertKeepsAFileSavedWithThePointLocale)
+{
+    TempDir dir;
+    const CliRun r = RunCli({"--link", "demo", "--last", "99", "--out", QString::fromStdString(dir.file("a.VAM"))}, "C");
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    QProcess convert;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", "C");
+    env.insert("HOME", QString::fromStdString(dir.path()));
+    convert.setProcessEnvironment(env);
+    convert.start(QStringLiteral(VAMOK_CLI_BINARY),
+                  {"convert", QString::fromStdString(dir.file("a.VAM")), QString::fromStdString(dir.file("b.VAM"))});
+    ASSERT_TRUE(convert.waitForFinished(60000));
+    EXPECT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
+    EXPECT_EQ(dir.read("b.VAM"), dir.read("a.VAM"));
+}

@@ -64,6 +64,7 @@ TEST_F(RatingTest, BandsOfThePredefinedType)
         {TypeRow::Temperature, "", kNotRated},   {TypeRow::Temperature, "-", kNotRated},
         {TypeRow::Temperature, "--,-", kNotRated}, {TypeRow::Temperature, "---", kNotRated},
         {TypeRow::AirVelocity, "-,--", kNotRated}, {TypeRow::PMV, "-,--", kNotRated},
+        {TypeRow::PMV, "655,35", kNotRated}, // no PMV could be computed
         {TypeRow::Temperature, "-9999,9", kNotRated},
         {TypeRow::Clothing, "0,60", kNotRated},  {0, "21,0", kNotRated}, {19, "21,0", kNotRated},
     };
