@@ -458,8 +458,7 @@ void TwVamok::GVTimerTimer()
         case DataFileCheck::Empty:
             dialogs_.show(message(MsgFileEmpty), message(MsgError));
             break;
-        case DataFileCheck::Unreadable:
-            break;
+        case DataFileCheck::Unreadable: // the table window's open action says why
         case DataFileCheck::Ready:
             DatenabrufClick();
             if (links_.openDataFile) {

@@ -322,6 +322,19 @@ TEST_F(MainWindow, DeferredStartOnFirstStart)
     EXPECT_EQ(window->statusPanel(1), "kein VAMOK angeschlossen");
 }
 
+TEST_F(MainWindow, UnreadableCommandLineFileIsHandedToTheTableAndTheStartGoesOn)
+{
+    auto window = create({"vamok", home() + "fehlt.vam"});
+    std::vector<std::string> steps;
+    MainWindowLinks links;
+    links.openDataFile = [&](const std::string& path) { steps.push_back("open " + path); };
+    links.selectComPort = [&] { steps.push_back("port"); };
+    links.startPolling = [&] { steps.push_back("polling"); };
+    window->setLinks(links);
+    window->GVTimerTimer();
+    EXPECT_EQ(steps, (std::vector<std::string>{"open " + home() + "fehlt.vam", "port", "polling"}));
+}
+
 TEST_F(MainWindow, AboutBoxShowsVersionAndSuffixes)
 {
     TInfo about;
