@@ -101,26 +101,6 @@ TEST_F(CliEndToEnd, ShowReadsNumbersInTheUsersLocale)
     EXPECT_EQ(Field(row1, "Bel"), "520") << row1.substr(0, 300);
 }
 
-// read --out writes the readout through the window's writer; show reads it
-// back with the same texts.
-TEST_F(CliEndToEnd, ReadOutWritesADataFileThatShowReadsBack)
-{
-    work.write("s.json", kState);
-    SimProcess sim("rix", work.file("s.json"));
-    const QString out = QString::fromStdString(work.file("r.VAM"));
-    const CliRun r = Run({"read", "--link", "rix", "--port", QString::fromStdString(sim.ptyPath()), "--first", "1",
-                          "--last", "1", "--json", "--out", out});
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    const CliRun s = Run({"show", out, "--json"});
-    ASSERT_EQ(s.exitCode, 0) << s.err;
-    const std::string row1 = s.out.substr(s.out.find("{\"row\": 1,"));
-    EXPECT_EQ(Field(row1, "Name"), "Kantine");
-    EXPECT_EQ(Field(row1, "Temp"), "24.7");
-    EXPECT_EQ(Field(row1, "GT"), "25.3");
-}
-
-// The rix and Ventiq sit on the USB bridge: without --port the command must
-// look for the bridge, not give up on the serial port COM1 stands for.
 TEST_F(CliEndToEnd, UsbLinksWithoutPortDoNotOpenASerialPort)
 {
     for (const char* link : {"rix", "ventiq"}) {
@@ -130,22 +110,4 @@ TEST_F(CliEndToEnd, UsbLinksWithoutPortDoNotOpenASerialPort)
         const CliRun live = Run({"live", "--link", link});
         EXPECT_EQ(live.err.find("/dev/tty"), std::string::npos) << link << ": " << live.err;
     }
-}
-
-// A file the readout wrote in the user's locale converts to the same bytes:
-// values and rating words (a PMV of -1.26 stays red) are read back in that
-// locale, as "Öffnen..." and "Speichern unter..." do.
-TEST_F(CliEndToEnd, ConvertKeepsAFreshReadoutByteForByteInADotLocale)
-{
-    SimProcess sim("rix", VAMOK_TEST_DATA "/../../sim/demo-state.json");
-    const QString written = QString::fromStdString(work.file("r.VAM"));
-    const QString converted = QString::fromStdString(work.file("c.VAM"));
-    // The library option names a file that does not exist: the built-in "VAM ".
-    const CliRun r = Run({"read", "--link", "rix", "--port", QString::fromStdString(sim.ptyPath()), "--first", "74",
-                          "--last", "90", "--library", QString::fromStdString(work.file("none.APT")), "--out",
-                          written});
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    const CliRun c = Run({"convert", written, converted, "--types", QString::fromStdString(work.file("none.APT"))});
-    ASSERT_EQ(c.exitCode, 0) << c.err;
-    EXPECT_EQ(work.read("c.VAM"), work.read("r.VAM"));
 }
