@@ -187,6 +187,8 @@ void TTransferVamokPC::FormCreate()
 {
     setObjectName(QStringLiteral("TransferVamokPC"));
     setWindowTitle(QStringLiteral("Datenabruf"));
+    // Room for the name, the type and the first dozen quantities at once.
+    resize(1000, 640);
     plainCaption_.clear();
 
     Lang = new QListWidget(this);
