@@ -120,6 +120,7 @@ int main(int argc, char** argv)
     };
     transfer.setLinks(transferLinks);
     columns.setApplyHandler([&transfer](int n) { transfer.ColumnDefinitionsApplied(n); });
+    columns.setMessageSource(main.messageSource());
 
     ComOptionLinks settingsLinks;
     settingsLinks.poller = &online.Poller();

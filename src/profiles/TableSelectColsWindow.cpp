@@ -198,9 +198,9 @@ void TwTableSelectCols::MoveClick(bool up)
     }
     if (!any) {
         ShowMessageBox(this,
-                       "Zum Verschieben bitte entsprechendes\r\nKontrollk\xE4stchen unter\r\n\"" +
-                           ToCp1252(Label2->text()) + "\" markieren.",
-                       "Achtung");
+                       message_(MsgMoveCheckBox1) + "\r\n" + message_(MsgMoveCheckBox2) + "\r\n\"" +
+                           ToCp1252(Label2->text()) + "\" " + message_(MsgMoveCheckBox3),
+                       message_(MsgAttention));
         return;
     }
     takeShownFlags();
@@ -224,7 +224,7 @@ void TwTableSelectCols::ReadnSaveAllClick()
     const DefinitionFileResult result = ExportColumnDefinition(selectedDefinition(), ToCp1252(chosen));
     QApplication::restoreOverrideCursor();
     if (!result.message.empty())
-        ShowMessageBox(this, result.message, "Achtung");
+        ShowMessageBox(this, result.message, message_(MsgAttention));
 }
 
 void TwTableSelectCols::LoadnWriteAllClick()
@@ -238,7 +238,7 @@ void TwTableSelectCols::LoadnWriteAllClick()
     if (result.definition)
         showColumns(*result.definition);
     if (!result.message.empty())
-        ShowMessageBox(this, result.message, "Achtung");
+        ShowMessageBox(this, result.message, message_(MsgAttention));
 }
 
 void TwTableSelectCols::takeShownFlags()

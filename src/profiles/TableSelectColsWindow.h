@@ -2,6 +2,7 @@
 // The column definitions window "Spalten-Auswahl": which of the 32 table
 // columns a user definition shows and in which order; copies a definition to
 // and from a ".VBD" file.
+#include "app/MainMessages.h"
 #include "measure/ColumnView.h"
 
 #include <QDialog>
@@ -26,6 +27,8 @@ public:
     // Called after "OK" and "Übernehmen" with the selected definition (1..4);
     // the table window ticks its user view item and applies the columns.
     void setApplyHandler(std::function<void(int definition)> handler) { applied_ = std::move(handler); }
+    // The main window's (translated) messages; the original texts until set.
+    void setMessageSource(MessageText source) { message_ = std::move(source); }
 
     // Definition radio button 1..4 (without loading it).
     void selectDefinition(int definition);
@@ -69,6 +72,7 @@ private:
     ColumnDefinition columns_ = ColumnDefinition::AllInNaturalOrder();
     std::array<int, 32> rowTop_{};
     std::function<void(int)> applied_;
+    MessageText message_ = OriginalMainMessage;
 };
 
 } // namespace vamok

@@ -3,7 +3,10 @@
 #include "app/SettingsStore.h"
 #include "profiles/TableSelectColsWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -77,4 +80,23 @@ TEST_F(TableSelectColsWindowTest, DefaultsAndCancel)
     EXPECT_FALSE(Box(w, "ShowName")->isChecked());
     w.CancelBtn->click();
     EXPECT_FALSE(Settings().exists("", "ShowCol_BD1_02"));
+}
+
+TEST_F(TableSelectColsWindowTest, MovingWithNothingTickedExplainsInTheMainWindowsLanguage)
+{
+    TwTableSelectCols w;
+    w.setMessageSource([](int index) { return "M" + std::to_string(index); });
+    w.show();
+    QString caption, text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        text = box->text();
+        box->accept();
+    });
+    w.MoveUp->click();
+    EXPECT_EQ(caption, "M9");
+    EXPECT_TRUE(text.startsWith("M14\r\nM15\r\n\"")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("\" M16")) << text.toStdString();
 }
