@@ -46,8 +46,12 @@ Arguments Parse(const CliArgs& args, bool allowJson)
     return a;
 }
 
-std::optional<DataFileContent> Open(const std::string& path)
+// The file as "Öffnen..." reads it: the user's decimal separator and the
+// ratings of the type library `types` (default: the program's).
+std::optional<DataFileContent> Open(const std::string& path, const std::string& types)
 {
+    App().DecimalSep = DecimalSepFromLocale();
+    LoadTypesForRating(types);
     ReadResult r = ReadDataFile(path, DefaultDataFileTexts(), App().DecimalSep, PmvSettings{});
     if (!r.content)
         std::fprintf(stderr, "%s\n", TerminalText(r.message).c_str());
@@ -84,10 +88,7 @@ int CliConvert(const CliArgs& args)
         std::fprintf(stderr, "usage: vamok-cli convert IN OUT [--types FILE.APT]\n");
         return 2;
     }
-    // Numbers are read and written as "Öffnen..." does, with the user's locale.
-    App().DecimalSep = DecimalSepFromLocale();
-    LoadTypesForRating(a.types);
-    const std::optional<DataFileContent> c = Open(a.files[0]);
+    const std::optional<DataFileContent> c = Open(a.files[0], a.types);
     if (!c)
         return kUnreadable;
     const DataFileHeading heading{c->title.value_or(DefaultDataFileTexts().defaultTitle), c->notes};
@@ -106,10 +107,7 @@ int CliShow(const CliArgs& args)
         std::fprintf(stderr, "usage: vamok-cli show FILE [--json] [--types FILE.APT]\n");
         return 2;
     }
-    // Numbers are read and written as "Öffnen..." does, with the user's locale.
-    App().DecimalSep = DecimalSepFromLocale();
-    LoadTypesForRating(a.types);
-    const std::optional<DataFileContent> c = Open(a.files[0]);
+    const std::optional<DataFileContent> c = Open(a.files[0], a.types);
     if (!c)
         return kUnreadable;
     if (a.json) {
