@@ -17,25 +17,11 @@
 
 #include <gtest/gtest.h>
 
+#include "support/OfficeType.h"
+
 using namespace vamok;
 
 namespace {
-
-// An office type whose temperature is green from 20 to 26 °C, yellow one
-// degree either side, red beyond; other quantities unrated.
-TAPDef Office()
-{
-    TAPDef type = DefaultType();
-    type.SetName("BUER");
-    for (int row = 1; row < TypeRow::Clothing; ++row)
-        type.at(TypeColumn::Target, row) = 0;
-    type.at(TypeColumn::RedToYellow, TypeRow::Temperature) = 19;
-    type.at(TypeColumn::YellowToGreen, TypeRow::Temperature) = 20;
-    type.at(TypeColumn::GreenToYellow, TypeRow::Temperature) = 26;
-    type.at(TypeColumn::YellowToRed, TypeRow::Temperature) = 27;
-    type.at(TypeColumn::Target, TypeRow::Temperature) = 22;
-    return type;
-}
 
 class TableLogic : public ::testing::Test {
 protected:
@@ -45,7 +31,7 @@ protected:
         App().DecimalSep = ',';
         SetSettingsStore(std::make_unique<MemorySettingsStore>());
         ResetPCTypes();
-        PCTypes().push_back(Office());
+        PCTypes().push_back(OfficeType());
     }
     void TearDown() override
     {

@@ -36,24 +36,11 @@
 
 #include <deque>
 
+#include "support/OfficeType.h"
+
 using namespace vamok;
 
 namespace {
-
-// Green from 20 to 26 °C, red below 19 and from 27 on; nothing else rated.
-TAPDef Office()
-{
-    TAPDef type = DefaultType();
-    type.SetName("BUER");
-    for (int row = 1; row < TypeRow::Clothing; ++row)
-        type.at(TypeColumn::Target, row) = 0;
-    type.at(TypeColumn::RedToYellow, TypeRow::Temperature) = 19;
-    type.at(TypeColumn::YellowToGreen, TypeRow::Temperature) = 20;
-    type.at(TypeColumn::GreenToYellow, TypeRow::Temperature) = 26;
-    type.at(TypeColumn::YellowToRed, TypeRow::Temperature) = 27;
-    type.at(TypeColumn::Target, TypeRow::Temperature) = 22;
-    return type;
-}
 
 struct Asked {
     std::string text, caption;
@@ -67,7 +54,7 @@ protected:
         App().DecimalSep = ',';
         SetSettingsStore(std::make_unique<MemorySettingsStore>());
         ResetPCTypes();
-        PCTypes().push_back(Office());
+        PCTypes().push_back(OfficeType());
         DeviceAnswering = false;
     }
     void TearDown() override
