@@ -5,7 +5,7 @@
 // mean minus the wire time of the 53-byte identification reply. The demo
 // link's in-process exchange is measured too.
 // Usage: bench_ExchangeBench [PATH/TO/vamok-sim]
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "device/DemoLink.h"
 #include "device/TAPSend.h"
 

@@ -2,7 +2,7 @@
 // unpaced (target: under 1 s) and paced at the altarim's 9600 baud (target:
 // within 10 % of the wire time of the bytes exchanged).
 // Usage: bench_ReadoutBench [PATH/TO/vamok-sim]
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "device/TAPSend.h"
 #include "measure/MemoryReadout.h"
 

@@ -3,9 +3,9 @@
 // file as "Öffnen..." reads it.
 #include "cli/CliLink.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/TextHelpers.h"
 #include "measure/Clipboard.h"
 #include "measure/DataFileReader.h"
 #include "measure/DataFileWriter.h"

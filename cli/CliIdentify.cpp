@@ -3,12 +3,12 @@
 // would show it (panels 0, 1 and 2), or as one JSON object.
 #include "cli/CliLink.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/MainMessages.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/MainMessages.h"
 #include "app/MainWindowLogic.h"
-#include "app/MemorySettingsStore.h"
-#include "app/SettingsStore.h"
+#include "core/MemorySettingsStore.h"
+#include "core/SettingsStore.h"
 #include "device/TAPSend.h"
 #include "live/PollTimer.h"
 #include "live/PresencePoller.h"

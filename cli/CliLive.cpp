@@ -3,11 +3,11 @@
 // every value poll.
 #include "cli/CliLink.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/MemorySettingsStore.h"
-#include "app/SettingsStore.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/MemorySettingsStore.h"
+#include "core/SettingsStore.h"
+#include "core/TextHelpers.h"
 #include "device/TAPSend.h"
 #include "live/LiveJson.h"
 #include "live/PollTimer.h"

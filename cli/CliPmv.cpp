@@ -3,8 +3,8 @@
 // PMV and PPD of one set of conditions, as the measurement table shows them.
 #include "cli/Commands.h"
 
-#include "app/AppState.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/TextHelpers.h"
 #include "comfort/Pmv.h"
 #include "comfort/PmvCalculator.h"
 #include "types/FixedText.h"

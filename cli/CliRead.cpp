@@ -5,10 +5,10 @@
 // as the window saves it.
 #include "cli/CliLink.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/SettingsStore.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/SettingsStore.h"
+#include "core/TextHelpers.h"
 #include "device/TAPSend.h"
 #include "live/IdentificationParser.h"
 #include "measure/Clipboard.h"

@@ -2,10 +2,10 @@
 // The PC type library (default: Vamok.APT in the application data folder).
 #include "cli/CliLink.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/Folders.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/Folders.h"
+#include "core/TextHelpers.h"
 #include "types/TypeFile.h"
 #include "types/TypeImport.h"
 #include "types/TypeLibrary.h"

@@ -1,7 +1,7 @@
 // libFuzzer target: the ".VBD" column definition reader on any bytes. Every
 // definition it hands out is usable: positions a permutation of 1..32, the
 // number column shown.
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 #include "profiles/ColumnDefinition.h"
 
 #include <cstdint>

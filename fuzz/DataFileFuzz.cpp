@@ -1,6 +1,6 @@
 // libFuzzer target: the data-file reader on any bytes. Whatever it accepts
 // must come back unchanged after being written and read once more.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "measure/DataFileReader.h"
 #include "measure/DataFileWriter.h"
 

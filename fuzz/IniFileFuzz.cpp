@@ -1,7 +1,7 @@
 // libFuzzer target: the INI reader on any bytes. What it reads must read the
 // same after the file is written, and every section, key and value it hands
 // out must be writable into a new file that reads them back unchanged.
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // libFuzzer target: the type library reader on any bytes. A library it
 // reads to the end must come back with the same types after being written
 // and read once more.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "types/TypeFile.h"
 #include "types/TypeLibrary.h"
 

@@ -2,11 +2,11 @@
 // hidden (the main window first, as its create handler reads the settings
 // and the language the others rely on), translated, then the message loop.
 #include "app/AboutDialog.h"
-#include "app/AppState.h"
-#include "app/Cp1252.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
 #include "app/FolderDialog.h"
 #include "app/MainWindow.h"
-#include "app/MessageDialog.h"
+#include "core/MessageDialog.h"
 #include "app/PaintTestWindow.h"
 #include "app/SingleInstanceGuard.h"
 #include "comfort/PmvCalculatorWindow.h"

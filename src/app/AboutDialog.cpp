@@ -1,7 +1,7 @@
 #include "app/AboutDialog.h"
 
 #include "app/AboutText.h"
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 
 #include <QFrame>
 #include <QLabel>

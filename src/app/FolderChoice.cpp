@@ -1,8 +1,8 @@
 #include "app/FolderChoice.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/Folders.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/Folders.h"
 
 #include <QDir>
 

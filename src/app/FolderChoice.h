@@ -1,6 +1,6 @@
 #pragma once
 // Confirming a working folder typed or picked in the folder dialog.
-#include "app/MainMessages.h"
+#include "core/MainMessages.h"
 
 #include <functional>
 #include <string>

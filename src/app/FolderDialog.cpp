@@ -1,10 +1,10 @@
 #include "app/FolderDialog.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
 #include "app/FolderChoice.h"
-#include "app/Folders.h"
-#include "app/MessageDialog.h"
+#include "core/Folders.h"
+#include "core/MessageDialog.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 // The working-folder dialog: a folder text with an optional folder browser.
-#include "app/MainMessages.h"
+#include "core/MainMessages.h"
 
 #include <QDialog>
 #include <optional>

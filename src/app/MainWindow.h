@@ -2,7 +2,7 @@
 // The main window: a small launcher with the status of the connected
 // instrument, the menus that open every other window, and a few hidden
 // lists other windows share.
-#include "app/MainMessages.h"
+#include "core/MainMessages.h"
 
 #include <QMainWindow>
 #include <functional>

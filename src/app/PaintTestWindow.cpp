@@ -1,6 +1,6 @@
 #include "app/PaintTestWindow.h"
 
-#include "app/Painting.h"
+#include "core/Painting.h"
 
 #include <QPainter>
 

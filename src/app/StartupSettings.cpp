@@ -1,10 +1,10 @@
 #include "app/StartupSettings.h"
 
-#include "app/AppState.h"
-#include "app/ConnectionSettings.h"
-#include "app/Folders.h"
-#include "app/SettingsStore.h"
-#include "app/Switches.h"
+#include "core/AppState.h"
+#include "core/ConnectionSettings.h"
+#include "core/Folders.h"
+#include "core/SettingsStore.h"
+#include "core/Switches.h"
 
 #include <algorithm>
 

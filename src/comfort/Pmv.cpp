@@ -1,6 +1,6 @@
 #include "comfort/Pmv.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "types/FixedText.h"
 #include "types/Rating.h"
 

@@ -1,6 +1,6 @@
 #include "comfort/PmvCalculator.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "comfort/Pmv.h"
 #include "types/FixedText.h"
 

@@ -1,8 +1,8 @@
 #include "comfort/PmvCalculatorWindow.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/MessageDialog.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/MessageDialog.h"
 #include "comfort/Pmv.h"
 #include "comfort/PmvCalculator.h"
 

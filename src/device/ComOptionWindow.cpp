@@ -1,8 +1,8 @@
 #include "device/ComOptionWindow.h"
 
-#include "app/AppState.h"
-#include "app/ConnectionSettings.h"
-#include "app/Cp1252.h"
+#include "core/AppState.h"
+#include "core/ConnectionSettings.h"
+#include "core/Cp1252.h"
 #include "device/DemoLink.h"
 #include "device/TAPSend.h"
 #include "device/UsbBridge.h"

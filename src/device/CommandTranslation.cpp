@@ -1,6 +1,6 @@
 #include "device/CommandTranslation.h"
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 #include "device/EmulatedIdentification.h"
 #include "device/Frame.h"
 

@@ -1,6 +1,6 @@
 #include "device/DemoLink.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "device/DemoByteLink.h"
 #include "device/TAPSend.h"
 #include "sim/Instrument.h"

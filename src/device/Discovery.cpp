@@ -1,6 +1,6 @@
 #include "device/Discovery.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "device/SerialLink.h"
 #include "device/TAPSend.h"
 

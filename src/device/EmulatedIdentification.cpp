@@ -1,6 +1,6 @@
 #include "device/EmulatedIdentification.h"
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The settings window's two radio choices (model family; plain instrument
 // or Quadrovan gateway under the altarim) and the link flags they set.
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 namespace vamok {
 

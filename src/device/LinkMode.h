@@ -1,6 +1,6 @@
 #pragma once
 // How the instrument is attached, derived from the three process-wide flags.
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 namespace vamok {
 

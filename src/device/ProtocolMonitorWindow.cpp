@@ -1,6 +1,6 @@
 #include "device/ProtocolMonitorWindow.h"
 
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 #include "device/ProtocolMonitor.h"
 #include "device/TAPSend.h"
 

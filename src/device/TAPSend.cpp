@@ -1,7 +1,7 @@
 #include "device/TAPSend.h"
 
-#include "app/AppState.h"
-#include "app/ConnectionSettings.h"
+#include "core/AppState.h"
+#include "core/ConnectionSettings.h"
 #include "device/CommandTranslation.h"
 #include "device/Frame.h"
 #include "device/LinkMode.h"

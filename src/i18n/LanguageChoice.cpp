@@ -1,8 +1,8 @@
 #include "i18n/LanguageChoice.h"
 
-#include "app/IniFile.h"
-#include "app/SettingsStore.h"
-#include "app/Switches.h"
+#include "core/IniFile.h"
+#include "core/SettingsStore.h"
+#include "core/Switches.h"
 #include "i18n/LanguageFiles.h"
 #include "i18n/LanguageText.h"
 

@@ -2,7 +2,7 @@
 // Choosing the language: the languages listed in "Lang.ini" (section
 // [Auswahl], display name = language code), the code of a choice, and
 // storing it for the next start. Texts are CP1252 bytes.
-#include "app/MainMessages.h"
+#include "core/MainMessages.h"
 
 #include <array>
 #include <string>

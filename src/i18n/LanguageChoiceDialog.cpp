@@ -1,8 +1,8 @@
 #include "i18n/LanguageChoiceDialog.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/MessageDialog.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/MessageDialog.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/LanguageFiles.h"
 

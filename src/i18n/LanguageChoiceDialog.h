@@ -1,8 +1,8 @@
 #pragma once
 // The language window "Sprache": lists the languages of "Lang.ini", shows
 // the code of the choice and stores it for the next start.
-#include "app/MainMessages.h"
-#include "app/Manual.h"
+#include "core/MainMessages.h"
+#include "core/Manual.h"
 
 #include <QDialog>
 #include <functional>

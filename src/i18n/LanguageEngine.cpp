@@ -1,9 +1,9 @@
 #include "i18n/LanguageEngine.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/SettingsStore.h"
-#include "app/Switches.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/SettingsStore.h"
+#include "core/Switches.h"
 #include "i18n/LanguageText.h"
 
 #include <QDateTime>

@@ -9,7 +9,7 @@
 // master collection, which records only when the program was started with
 // the argument "SPRACHINIT" (the master mode); in master mode a language run
 // also logs every text its file lacks.
-#include "app/Manual.h"
+#include "core/Manual.h"
 #include "i18n/LanguageFiles.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "i18n/LanguageFiles.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 // The language folder "Lang/" below the program folder and the files in it.
 // Paths are CP1252 bytes.
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 
 #include <cstdint>
 #include <map>

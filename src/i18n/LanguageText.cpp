@@ -1,6 +1,6 @@
 #include "i18n/LanguageText.h"
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 namespace vamok {
 

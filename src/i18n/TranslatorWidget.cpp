@@ -1,7 +1,7 @@
 #include "i18n/TranslatorWidget.h"
 
-#include "app/Cp1252.h"
-#include "app/MessageDialog.h"
+#include "core/Cp1252.h"
+#include "core/MessageDialog.h"
 #include "i18n/LanguageEngine.h"
 #include "i18n/LanguageText.h"
 

@@ -1,6 +1,6 @@
 #include "live/LiveValueParser.h"
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 #include <array>
 #include <cstdint>

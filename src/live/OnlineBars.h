@@ -1,6 +1,6 @@
 #pragma once
 // The evaluation bar under each value of the online table.
-#include "app/Painting.h"
+#include "core/Painting.h"
 #include "types/TAPDef.h"
 
 #include <optional>

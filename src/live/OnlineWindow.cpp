@@ -1,7 +1,7 @@
 #include "live/OnlineWindow.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
 #include "live/LivePmv.h"
 #include "live/OnlineBars.h"
 #include "live/OnlineZoom.h"

@@ -1,8 +1,8 @@
 #include "live/PresencePoller.h"
 
-#include "app/AppState.h"
-#include "app/ConnectionSettings.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/ConnectionSettings.h"
+#include "core/TextHelpers.h"
 #include "device/TAPSend.h"
 #include "live/IdentificationParser.h"
 #include "live/LivePmv.h"

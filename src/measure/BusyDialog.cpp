@@ -1,6 +1,6 @@
 #include "measure/BusyDialog.h"
 
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 #include "measure/BusyState.h"
 
 #include <QCloseEvent>

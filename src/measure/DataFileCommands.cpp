@@ -1,7 +1,7 @@
 #include "measure/DataFileCommands.h"
 
-#include "app/AppState.h"
-#include "app/Folders.h"
+#include "core/AppState.h"
+#include "core/Folders.h"
 
 #include <algorithm>
 #include <cctype>

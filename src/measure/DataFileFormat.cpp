@@ -1,6 +1,6 @@
 #include "measure/DataFileFormat.h"
 
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 
 #include <QFileInfo>
 

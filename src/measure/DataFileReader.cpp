@@ -1,7 +1,7 @@
 #include "measure/DataFileReader.h"
 
-#include "app/Cp1252.h"
-#include "app/TextHelpers.h"
+#include "core/Cp1252.h"
+#include "core/TextHelpers.h"
 #include "measure/DataFileWriter.h"
 
 #include <QDir>

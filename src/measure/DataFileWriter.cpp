@@ -1,6 +1,6 @@
 #include "measure/DataFileWriter.h"
 
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #include "measure/DialogSupport.h"
 
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 #include "measure/NameKeyFilter.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "measure/MeasurementTable.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #include "measure/MemoryReadout.h"
 
-#include "app/AppState.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/TextHelpers.h"
 #include "device/CommandChannel.h"
 #include "device/LinkMode.h"
 #include "measure/AltarimRecordDecoder.h"

@@ -1,6 +1,6 @@
 #include "measure/NameTypeSetup.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 #include <algorithm>
 

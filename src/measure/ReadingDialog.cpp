@@ -1,7 +1,7 @@
 #include "measure/ReadingDialog.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
 #include "measure/SyncNotice.h"
 
 #include <QLabel>

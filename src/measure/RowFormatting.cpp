@@ -1,6 +1,6 @@
 #include "measure/RowFormatting.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 #include <array>
 

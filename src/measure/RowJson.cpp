@@ -1,6 +1,6 @@
 #include "measure/RowJson.h"
 
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #include "measure/RowPmv.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "comfort/Pmv.h"
 #include "types/Rating.h"
 #include "types/TypeLibrary.h"

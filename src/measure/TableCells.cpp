@@ -1,6 +1,6 @@
 #include "measure/TableCells.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "measure/RowPmv.h"
 #include "types/TypeLibrary.h"
 

@@ -1,7 +1,7 @@
 #include "measure/TableEditing.h"
 
-#include "app/AppState.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/TextHelpers.h"
 #include "measure/PmvAirVelocity.h"
 #include "types/FixedText.h"
 

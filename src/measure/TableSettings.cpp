@@ -1,6 +1,6 @@
 #include "measure/TableSettings.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
 #include "profiles/ColumnDefinition.h"
 
-#include "app/Folders.h"
-#include "app/IniFile.h"
-#include "app/SettingsStore.h"
-#include "app/TextHelpers.h"
+#include "core/Folders.h"
+#include "core/IniFile.h"
+#include "core/SettingsStore.h"
+#include "core/TextHelpers.h"
 
 #include <cstdio>
 #include <utility>

@@ -2,7 +2,7 @@
 // The four user column definitions of the measurement table: how they are
 // kept in the settings store, edited (show, move, defaults) and copied to and
 // from a ".VBD" file. Column index 1..32 is the table's column kind + 1.
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 #include "measure/ColumnView.h"
 
 #include <array>

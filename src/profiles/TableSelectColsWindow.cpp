@@ -1,9 +1,9 @@
 #include "profiles/TableSelectColsWindow.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/Folders.h"
-#include "app/MessageDialog.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/Folders.h"
+#include "core/MessageDialog.h"
 #include "profiles/ColumnDefinition.h"
 
 #include <QApplication>

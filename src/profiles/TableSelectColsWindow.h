@@ -2,7 +2,7 @@
 // The column definitions window "Spalten-Auswahl": which of the 32 table
 // columns a user definition shows and in which order; copies a definition to
 // and from a ".VBD" file.
-#include "app/MainMessages.h"
+#include "core/MainMessages.h"
 #include "measure/ColumnView.h"
 
 #include <QDialog>

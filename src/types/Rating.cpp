@@ -1,7 +1,7 @@
 #include "types/Rating.h"
 
-#include "app/AppState.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/TextHelpers.h"
 #include "types/TypeLibrary.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 // The green/yellow/red rating of a displayed value against the limits of a
 // workplace type.
-#include "app/Painting.h"
+#include "core/Painting.h"
 
 #include <array>
 #include <cstdint>

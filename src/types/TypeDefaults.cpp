@@ -1,6 +1,6 @@
 #include "types/TypeDefaults.h"
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 #include "types/TypeLibrary.h"
 
 #include <cmath>

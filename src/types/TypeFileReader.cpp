@@ -1,7 +1,7 @@
 #include "types/TypeFile.h"
 
-#include "app/Cp1252.h"
-#include "app/TextHelpers.h"
+#include "core/Cp1252.h"
+#include "core/TextHelpers.h"
 #include "types/TypeDefaults.h"
 #include "types/TypeLibrary.h"
 

@@ -1,7 +1,7 @@
 #include "types/TypeFile.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
 #include "types/FixedText.h"
 #include "types/TypeLibrary.h"
 

@@ -1,8 +1,8 @@
 #include "types/TypeLibraryFile.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/TextHelpers.h"
 
 #include <QFile>
 

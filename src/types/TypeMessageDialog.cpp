@@ -1,7 +1,7 @@
 #include "types/TypeMessageDialog.h"
 
-#include "app/Cp1252.h"
-#include "app/MessageDialog.h"
+#include "core/Cp1252.h"
+#include "core/MessageDialog.h"
 
 #include <QMessageBox>
 

@@ -1,7 +1,7 @@
-#include "HomeFixture.h"
+#include "support/HomeFixture.h"
 
 #include "app/FolderChoice.h"
-#include "app/Folders.h"
+#include "core/Folders.h"
 
 #include <QDir>
 #include <QFileInfo>

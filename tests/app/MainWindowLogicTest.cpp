@@ -1,6 +1,6 @@
-#include "HomeFixture.h"
+#include "support/HomeFixture.h"
 
-#include "app/Folders.h"
+#include "core/Folders.h"
 #include "app/MainWindowLogic.h"
 
 using namespace vamok;

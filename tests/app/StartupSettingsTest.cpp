@@ -1,7 +1,7 @@
-#include "HomeFixture.h"
+#include "support/HomeFixture.h"
 
-#include "app/ConnectionSettings.h"
-#include "app/Folders.h"
+#include "core/ConnectionSettings.h"
+#include "core/Folders.h"
 #include "app/StartupSettings.h"
 
 #include <QDir>

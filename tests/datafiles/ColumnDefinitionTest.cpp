@@ -1,7 +1,7 @@
 #include "DataFileTestSupport.h"
 
-#include "app/IniFile.h"
-#include "app/SettingsStore.h"
+#include "core/IniFile.h"
+#include "core/SettingsStore.h"
 #include "profiles/ColumnDefinition.h"
 #include "support/TempDir.h"
 

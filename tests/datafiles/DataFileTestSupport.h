@@ -1,8 +1,8 @@
 #pragma once
 // Shared set-up for the data-file tests: a fresh application state, an
 // in-memory settings store and the PC type library holding "VAM ".
-#include "app/AppState.h"
-#include "app/MemorySettingsStore.h"
+#include "core/AppState.h"
+#include "core/MemorySettingsStore.h"
 #include "measure/DataFileTexts.h"
 #include "types/TypeDefaults.h"
 #include "types/TypeLibrary.h"

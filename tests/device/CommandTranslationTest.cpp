@@ -1,7 +1,7 @@
 #include "device/CommandTranslation.h"
 #include "device/EmulatedIdentification.h"
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 #include <gtest/gtest.h>
 

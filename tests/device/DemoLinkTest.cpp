@@ -5,9 +5,9 @@
 #include "device/DeviceClock.h"
 #include "device/TAPSend.h"
 
-#include "app/AppState.h"
-#include "app/MemorySettingsStore.h"
-#include "app/SettingsStore.h"
+#include "core/AppState.h"
+#include "core/MemorySettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include "FakeHid.h"
 

@@ -3,9 +3,9 @@
 // exchanges the program lives on: identification, live values, a stored record.
 #include "device/TAPSend.h"
 
-#include "app/AppState.h"
-#include "app/MemorySettingsStore.h"
-#include "app/SettingsStore.h"
+#include "core/AppState.h"
+#include "core/MemorySettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include "FakeHid.h"
 #include "support/SimProcess.h"

@@ -5,10 +5,10 @@
 #include "device/SerialLink.h"
 #include "device/TAPSend.h"
 
-#include "app/AppState.h"
-#include "app/MemorySettingsStore.h"
-#include "app/SettingsStore.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/MemorySettingsStore.h"
+#include "core/SettingsStore.h"
+#include "core/TextHelpers.h"
 
 #include "FakeHid.h"
 #include "PtyPeer.h"

@@ -4,10 +4,10 @@
 #include "device/TAPSend.h"
 #include "device/UsbBridge.h"
 
-#include "app/AppState.h"
-#include "app/MemorySettingsStore.h"
-#include "app/SettingsStore.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/MemorySettingsStore.h"
+#include "core/SettingsStore.h"
+#include "core/TextHelpers.h"
 
 #include "FakeHid.h"
 

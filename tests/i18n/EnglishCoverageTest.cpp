@@ -5,9 +5,9 @@
 // control renamed since, would silently leave its text German).
 #include "EnglishCoverageWindows.h"
 
-#include "app/HomeFixture.h"
-#include "app/IniFile.h"
-#include "app/SettingsStore.h"
+#include "support/HomeFixture.h"
+#include "core/IniFile.h"
+#include "core/SettingsStore.h"
 #include "i18n/LanguageEngine.h"
 #include "i18n/LanguageFiles.h"
 #include "i18n/LanguageText.h"

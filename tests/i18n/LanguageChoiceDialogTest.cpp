@@ -1,7 +1,7 @@
 // The language window on the offscreen platform.
 #include "i18n/LanguageFixture.h"
 
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 #include "i18n/LanguageChoiceDialog.h"
 #include "i18n/TranslatorWidget.h"
 

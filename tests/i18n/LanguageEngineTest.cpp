@@ -1,6 +1,6 @@
 #include "i18n/LanguageFixture.h"
 
-#include "app/MainMessages.h"
+#include "core/MainMessages.h"
 #include "i18n/LanguageFiles.h"
 #include "i18n/LanguageText.h"
 

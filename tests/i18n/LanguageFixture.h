@@ -1,10 +1,10 @@
 #pragma once
 // A program folder in a temp folder with its "Lang/" folder, a fresh
 // engine, an in-memory settings store and a record of the messages shown.
-#include "app/AppState.h"
-#include "app/IniFile.h"
-#include "app/MemorySettingsStore.h"
-#include "app/SettingsStore.h"
+#include "core/AppState.h"
+#include "core/IniFile.h"
+#include "core/MemorySettingsStore.h"
+#include "core/SettingsStore.h"
 #include "i18n/LanguageEngine.h"
 #include "support/TempDir.h"
 

@@ -2,7 +2,7 @@
 // program folder.
 #include "i18n/LanguageFixture.h"
 
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 #include "i18n/LanguageText.h"
 #include "i18n/TranslatorWidget.h"
 

@@ -1,7 +1,7 @@
 #include "PollerFakes.h"
 
-#include "app/AppState.h"
-#include "app/MemorySettingsStore.h"
+#include "core/AppState.h"
+#include "core/MemorySettingsStore.h"
 #include "device/TAPSend.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The poller against the simulated instrument over a real pseudo-terminal.
 #include "PollerFakes.h"
 
-#include "app/AppState.h"
-#include "app/MemorySettingsStore.h"
+#include "core/AppState.h"
+#include "core/MemorySettingsStore.h"
 #include "device/Discovery.h"
 #include "device/TAPSend.h"
 #include "support/SimProcess.h"

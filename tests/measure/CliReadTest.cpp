@@ -1,7 +1,7 @@
 // vamok-cli read: the real program against the simulated instrument.
 #include "SimWorkplaces.h"
 
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
 

@@ -3,8 +3,8 @@
 #include "ReadoutFakes.h"
 #include "RecordBuilder.h"
 
-#include "app/AppState.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/TextHelpers.h"
 #include "types/TypeLibrary.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 // Display texts of a row: fixed-decimal numbers, ratio texts, the three
 // formatting scopes, the cleared row.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "measure/MeasurementTable.h"
 #include "measure/RowFormatting.h"
 #include "types/TypeLibrary.h"

@@ -1,5 +1,5 @@
 // The air velocity that feeds a row's PMV, and the row's PMV texts.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "comfort/Pmv.h"
 #include "measure/RowFormatting.h"
 #include "measure/RowPmv.h"

@@ -4,8 +4,8 @@
 #include "ReadoutFakes.h"
 #include "SimWorkplaces.h"
 
-#include "app/AppState.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/TextHelpers.h"
 #include "device/TAPSend.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"

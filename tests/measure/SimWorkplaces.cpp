@@ -1,6 +1,6 @@
 #include "SimWorkplaces.h"
 
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

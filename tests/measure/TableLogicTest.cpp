@@ -1,9 +1,9 @@
 // The measurement table window's decisions without the window: stored
 // settings, what a cell shows and how it is rated, committing edited cells,
 // the name and type entry, hints and the rating mark.
-#include "app/AppState.h"
-#include "app/MemorySettingsStore.h"
-#include "app/SettingsStore.h"
+#include "core/AppState.h"
+#include "core/MemorySettingsStore.h"
+#include "core/SettingsStore.h"
 #include "measure/CellHints.h"
 #include "measure/ColumnLayout.h"
 #include "measure/RatingMark.h"

@@ -3,7 +3,7 @@
 // the limits of the instrument's type slot, so the demo table shows colour.
 #include "RecordingReporter.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "types/Rating.h"
 #include "types/TypeDefaults.h"
 #include "types/TypeFile.h"

@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "types/Rating.h"
 #include "types/TypeDefaults.h"
 #include "types/TypeLibrary.h"

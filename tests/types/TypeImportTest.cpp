@@ -1,7 +1,7 @@
 #include "RecordingReporter.h"
 #include "support/TempDir.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "types/TypeImport.h"
 #include "types/TypeLibrary.h"
 

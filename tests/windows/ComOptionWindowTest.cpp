@@ -1,5 +1,5 @@
-#include "app/AppState.h"
-#include "app/MemorySettingsStore.h"
+#include "core/AppState.h"
+#include "core/MemorySettingsStore.h"
 #include "device/ComOptionWindow.h"
 #include "device/TAPSend.h"
 #include "live/PollerFakes.h"

@@ -1,8 +1,8 @@
-#include "app/HomeFixture.h"
+#include "support/HomeFixture.h"
 
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 #include "app/FolderDialog.h"
-#include "app/Folders.h"
+#include "core/Folders.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "app/HomeFixture.h"
+#include "support/HomeFixture.h"
 
 #include "app/AboutDialog.h"
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 #include "app/MainWindow.h"
 #include "app/PaintTestWindow.h"
 #include "live/KnownVamoks.h"

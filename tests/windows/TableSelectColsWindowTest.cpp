@@ -1,6 +1,6 @@
-#include "app/AppState.h"
-#include "app/MemorySettingsStore.h"
-#include "app/SettingsStore.h"
+#include "core/AppState.h"
+#include "core/MemorySettingsStore.h"
+#include "core/SettingsStore.h"
 #include "profiles/TableSelectColsWindow.h"
 
 #include <QApplication>

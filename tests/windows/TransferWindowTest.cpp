@@ -1,9 +1,9 @@
 // The measurement table window on the offscreen platform: the rating marks
 // as painted, editing the globe temperature, clearing, closing with unsaved
 // data, and a readout from the simulated instrument over a pseudo-terminal.
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/MemorySettingsStore.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/MemorySettingsStore.h"
 #include "device/TAPSend.h"
 #include "live/PresenceNotifier.h"
 #include "measure/BusyState.h"

@@ -1,4 +1,4 @@
-#include "app/MainMessages.h"
+#include "core/MainMessages.h"
 
 namespace vamok {
 

@@ -1,6 +1,6 @@
-#include "app/MessageDialog.h"
+#include "core/MessageDialog.h"
 
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 
 #include <QMessageBox>
 

@@ -1,7 +1,7 @@
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
 
 #include <QFileInfo>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #pragma once
 // Modal message boxes for the logic's callbacks. Texts are CP1252 bytes;
 // lines are joined with CR LF as everywhere in the program.
-#include "app/Manual.h"
+#include "core/Manual.h"
 
 #include <string>
 

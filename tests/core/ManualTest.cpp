@@ -1,5 +1,5 @@
-#include "app/AppState.h"
-#include "app/Manual.h"
+#include "core/AppState.h"
+#include "core/Manual.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

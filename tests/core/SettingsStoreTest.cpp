@@ -1,5 +1,5 @@
-#include "app/MemorySettingsStore.h"
-#include "app/QSettingsStore.h"
+#include "core/MemorySettingsStore.h"
+#include "core/QSettingsStore.h"
 #include "support/TempDir.h"
 
 #include <QFile>

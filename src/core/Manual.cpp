@@ -1,8 +1,8 @@
-#include "app/Manual.h"
+#include "core/Manual.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/Switches.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/Switches.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

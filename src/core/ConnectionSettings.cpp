@@ -1,8 +1,8 @@
-#include "app/ConnectionSettings.h"
+#include "core/ConnectionSettings.h"
 
-#include "app/AppState.h"
-#include "app/SettingsStore.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/SettingsStore.h"
+#include "core/TextHelpers.h"
 
 #include <array>
 

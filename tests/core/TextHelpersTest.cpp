@@ -1,5 +1,5 @@
-#include "app/AppState.h"
-#include "app/TextHelpers.h"
+#include "core/AppState.h"
+#include "core/TextHelpers.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/MemorySettingsStore.h"
+#include "core/MemorySettingsStore.h"
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 namespace vamok {
 

@@ -1,8 +1,8 @@
-#include "app/Folders.h"
+#include "core/Folders.h"
 
-#include "app/AppState.h"
-#include "app/Cp1252.h"
-#include "app/SettingsStore.h"
+#include "core/AppState.h"
+#include "core/Cp1252.h"
+#include "core/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

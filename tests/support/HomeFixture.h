@@ -2,8 +2,8 @@
 // Points the user's home, data and configuration folders at a temporary
 // folder and installs an empty in-memory settings store, so start-up code
 // runs against real folders without touching the real user's.
-#include "app/AppState.h"
-#include "app/MemorySettingsStore.h"
+#include "core/AppState.h"
+#include "core/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 
-#include "app/Cp1252.h"
+#include "core/Cp1252.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // A settings store held in memory, for tests and for runs that must not
 // touch the user's settings. Integers are kept as decimal text, as in the
 // INI file, so a text value that is no number reads as no integer.
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <map>
 #include <utility>

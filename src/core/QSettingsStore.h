@@ -3,7 +3,7 @@
 // under HKEY_CURRENT_USER\SOFTWARE\QAL\Vamok\1.2; elsewhere in an INI file in
 // the user's configuration folder (organisation "QAL", file "Vamok.ini"),
 // where the key path becomes the group path SOFTWARE/QAL/Vamok/1.2.
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "app/Painting.h"
+#include "core/Painting.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "app/QSettingsStore.h"
+#include "core/QSettingsStore.h"
 
-#include "app/Cp1252.h"
-#include "app/TextHelpers.h"
+#include "core/Cp1252.h"
+#include "core/TextHelpers.h"
 
 #include <QSettings>
 

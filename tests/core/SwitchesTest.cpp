@@ -1,5 +1,5 @@
-#include "app/AppState.h"
-#include "app/Switches.h"
+#include "core/AppState.h"
+#include "core/Switches.h"
 
 #include <gtest/gtest.h>
 

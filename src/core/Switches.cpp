@@ -1,6 +1,6 @@
-#include "app/Switches.h"
+#include "core/Switches.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 #include <array>
 

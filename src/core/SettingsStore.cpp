@@ -1,6 +1,6 @@
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
-#include "app/QSettingsStore.h"
+#include "core/QSettingsStore.h"
 
 namespace vamok {
 
