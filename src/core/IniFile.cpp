@@ -107,9 +107,22 @@ std::string StoredValue(std::string_view value)
     const bool blankEdge = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
     const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
     if (blankEdge || quoted) {
-        return "\"" + std::string(value) + "\"";
+        std::string quotedValue;
+        quotedValue.reserve(value.size() + 2);
+        quotedValue.append(1, '"').append(value).append(1, '"');
+        return quotedValue;
     }
     return std::string(value);
+}
+
+// Built by appending: GCC 12 at -O2 reports a false -Wrestrict for
+// `"[" + std::string(...)`.
+std::string SectionLine(std::string_view section)
+{
+    std::string line;
+    line.reserve(section.size() + 2);
+    line.append(1, '[').append(section).append(1, ']');
+    return line;
 }
 
 } // namespace
@@ -251,7 +264,7 @@ bool IniFile::setValue(std::string_view section, std::string_view key, std::stri
     const Section* found = findSection(section);
     const std::string stored = StoredValue(value);
     if (!found) {
-        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back(SectionLine(section));
         lines_.push_back(std::string(key) + "=" + stored);
     } else if (const Entry* entry = findEntry(*found, key)) {
         lines_[entry->line] = entry->key + "=" + stored;

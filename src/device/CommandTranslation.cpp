@@ -95,13 +95,15 @@ std::string QuadrovanMemoryReply(const std::string& payload, const DialectEvents
         events.beep();
         return {};
     }
-    const std::size_t original = r.size();
-    const std::string first = r.substr(70, 2);                                  // bytes 71-72
-    const std::string second = original >= 74 ? r.substr(72, 2) : std::string(); // bytes 73-74
-    r.insert(61, first);                                                        // before byte 62
-    if (original >= 74)
-        r.insert(63, second);                                                   // before byte 64
-    return r;
+    // Bytes 71-72 and, where present, 73-74 go in before byte 62.
+    const std::string_view record(r);
+    std::string out;
+    out.reserve(r.size() + 4);
+    out.append(record.substr(0, 61)).append(record.substr(70, 2));
+    if (r.size() >= 74)
+        out.append(record.substr(72, 2));
+    out.append(record.substr(61));
+    return out;
 }
 
 } // namespace

@@ -11,7 +11,7 @@ std::string LivePollJson(const std::string& version, const std::string& serial,
     for (std::size_t r = 0; r < rows.size(); ++r) {
         if (r > 0)
             json += ", ";
-        json += "[" + JsonString(kOnlineRowNames[r]) + ", " + JsonString(rows[r]) + "]";
+        json.append("[").append(JsonString(kOnlineRowNames[r])).append(", ").append(JsonString(rows[r])).append("]");
     }
     return json + "]}";
 }

@@ -228,7 +228,7 @@ int SkipAbsentFields(int b, std::int64_t v, WorkplaceRow& row)
 {
     using F = Field;
     if (v == 0 && b == 3) {
-        row.texts.Profile = "0";
+        row.texts.Profile = std::string(1, '0');
         b = 4;
     }
     if (v == 0 && b == 32) {

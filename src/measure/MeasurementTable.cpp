@@ -220,9 +220,11 @@ const std::string& RowTexts::operator[](Field f) const { return this->*TextMembe
 
 RowTexts RowTexts::Cleared(char decimalSep)
 {
+    // Move-assigned: GCC 12 at -O3 reports a false -Wrestrict for a literal
+    // assigned to a short string.
     RowTexts t;
-    t.Type = "VAM ";
-    t.Profile = "1";
+    t.Type = std::string("VAM ");
+    t.Profile = std::string(1, '1');
     const std::string noPmv = std::string("-") + decimalSep + "--";
     t.PMV1 = t.PMV2 = t.PMV3 = noPmv;
     return t;
