@@ -13,6 +13,7 @@
 #include "core/TextHelpers.h"
 #include "app/Version.h"
 #include "i18n/LanguageEngine.h"
+#include "i18n/QtTranslations.h"
 #include "live/KnownVamoks.h"
 #include "live/PresenceNotifier.h"
 #include "types/TypeLibrary.h"
@@ -33,10 +34,16 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 
 namespace vamok {
 
 namespace {
+
+// The status bar panels' designed widths, and the room around a text that
+// needs more.
+constexpr std::array<int, 4> kPanelWidths{150, 185, 180, 50};
+constexpr int kPanelPadding = 12;
 
 constexpr int kClientWidth = 504;
 constexpr int kClientHeight = 358;
@@ -249,13 +256,11 @@ void TwVamok::buildStatusBar()
     StatusBar1->setObjectName("StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);
-    const std::pair<const char*, int> panels[] = {
-        {"Schnittstelle", 150}, {"Version", 185}, {"Seriennummer", 180}, {"", 50}};
-    int n = 0;
-    for (const auto& [caption, width] : panels) {
-        auto* panel = new QLabel(FromCp1252(caption), StatusBar1);
-        panel->setObjectName(QString("Panel%1").arg(n++));
-        panel->setFixedWidth(width);
+    const char* const captions[] = {"Schnittstelle", "Version", "Seriennummer", ""};
+    for (std::size_t n = 0; n < std::size(captions); ++n) {
+        auto* panel = new QLabel(FromCp1252(captions[n]), StatusBar1);
+        panel->setObjectName(QString("Panel%1").arg(n));
+        panel->setMinimumWidth(kPanelWidths[n]);
         panel->setAlignment(Qt::AlignCenter);
         StatusBar1->addWidget(panel);
         panels_.push_back(panel);
@@ -381,9 +386,14 @@ std::string TwVamok::statusPanel(int index) const
 
 void TwVamok::setStatusPanel(int index, const std::string& text)
 {
-    if (index >= 0 && index < static_cast<int>(panels_.size())) {
-        panels_[static_cast<std::size_t>(index)]->setText(FromCp1252(text));
-    }
+    if (index < 0 || index >= static_cast<int>(panels_.size()))
+        return;
+    QLabel* panel = panels_[static_cast<std::size_t>(index)];
+    panel->setText(FromCp1252(text));
+    // At least the designed width, wider where a text needs it: a long serial
+    // number must not be cut.
+    const int needed = panel->fontMetrics().horizontalAdvance(panel->text()) + kPanelPadding;
+    panel->setMinimumWidth(std::max(kPanelWidths[static_cast<std::size_t>(index)], needed));
 }
 
 void TwVamok::refreshSharedLists()
@@ -417,6 +427,8 @@ void TwVamok::FormCreate()
     }
 
     InitLanguage(std::string(kSettingsKey) + "\\" + kLanguageSubKey, args_);
+    // Before any dialog can show: Qt's own buttons and dialogs follow too.
+    InstallQtTranslations(App().LanguageCode);
     if (App().LanguageCode == "Eng") {
         BackgroundImageEnglish->show();
         BackgroundImage->hide();

@@ -399,3 +399,22 @@ TEST_F(MainWindow, DoubleClickDeletesSelectedLinesButKeepsTheHeaders)
     Q_EMIT window->UsedAPT->itemDoubleClicked(window->UsedAPT->item(0));
     EXPECT_EQ(App().UsedAPT, std::vector<std::string>{"VAM "});
 }
+
+TEST_F(MainWindow, SerialPanelGivesALongSerialNumberTheRoomItNeeds)
+{
+    auto window = create();
+    // A desktop's default font can be larger than the offscreen platform's.
+    QFont large = window->font();
+    large.setPointSize(16);
+    window->setFont(large);
+    window->resize(1400, 300);
+    window->show();
+    const std::string serial = "S-No: 2417 / 23 - 00000000";
+    window->setStatusPanel(2, serial);
+    QApplication::processEvents();
+    auto* panel = window->findChild<QLabel*>("Panel2");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_GE(panel->contentsRect().width(), panel->fontMetrics().horizontalAdvance(FromCp1252(serial)));
+    EXPECT_GE(panel->width(), 180);
+    EXPECT_GE(window->findChild<QLabel*>("Panel1")->width(), 185);
+}
