@@ -102,6 +102,7 @@ int main(int argc, char** argv)
     };
     onlineLinks.showPaintTest = [&paintTest] { paintTest.show(); };
     online.setLinks(onlineLinks);
+    commandLayer.OnAccessRefused = [&main](const OpenFailure& failure) { main.ReportAccessRefusal(failure); };
     // An answer after silence brings the poll interval down to 100 ms.
     commandLayer.OnDeviceAnswering = [&online] { online.Poller().ShortenInterval(); };
     RegisterPresenceWindow(&main);
@@ -143,7 +144,8 @@ int main(int argc, char** argv)
         try {
             commandLayer.SelectComPort(App().ComPortNumber);
         } catch (const PortOpenError&) {
-            // The status bar and the online window show that nothing answers.
+            // The status bar and the online window show that nothing answers,
+            // or why the port would not open (OnAccessRefused).
         }
     };
     links.startPolling = [&online] { online.StartPolling(); };

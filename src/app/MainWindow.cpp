@@ -12,6 +12,8 @@
 #include "core/Switches.h"
 #include "core/TextHelpers.h"
 #include "app/Version.h"
+#include "device/AccessMessages.h"
+#include "device/TAPSend.h"
 #include "i18n/LanguageEngine.h"
 #include "i18n/QtTranslations.h"
 #include "live/KnownVamoks.h"
@@ -134,6 +136,11 @@ TwVamok::TwVamok(std::vector<std::string> args, MainWindowDialogs dialogs, QWidg
     if (!dialogs_.show) {
         dialogs_.show = [this](const std::string& text, const std::string& caption) {
             ShowMessageBox(this, text, caption);
+        };
+    }
+    if (!dialogs_.notify) {
+        dialogs_.notify = [this](const std::string& text, const std::string& caption) {
+            ShowMessageWithoutWaiting(this, text, caption);
         };
     }
     if (!dialogs_.askOkCancel) {
@@ -425,6 +432,9 @@ void TwVamok::FormCreate()
     for (const char* text : kMainMessages) {
         lang->addItem(FromCp1252(text));
     }
+    for (const std::string& text : DefaultAccessTexts()) {
+        lang->addItem(FromCp1252(text));
+    }
 
     InitLanguage(std::string(kSettingsKey) + "\\" + kLanguageSubKey, args_);
     // Before any dialog can show: Qt's own buttons and dialogs follow too.
@@ -504,9 +514,26 @@ void TwVamok::Timer1Timer()
         return;
     }
     setStatusPanel(0, InterfacePanelText(App().UsbMode, App().ComPortNumber, message(MsgInterfaceCom)));
-    if (links_.onlineVersionLabel) {
+    if (DeviceAnswering)
+        accessRefusal_.clear();
+    if (!accessRefusal_.empty()) {
+        setStatusPanel(1, accessRefusal_);
+    } else if (links_.onlineVersionLabel) {
         setStatusPanel(1, links_.onlineVersionLabel());
     }
+}
+
+void TwVamok::ReportAccessRefusal(const OpenFailure& failure)
+{
+    AccessTexts texts;
+    for (std::size_t k = 0; k < texts.size(); ++k)
+        texts[k] = message(MsgAccessTexts + static_cast<int>(k));
+    accessRefusal_ = AccessRefusalSummary(failure, texts);
+    setStatusPanel(1, accessRefusal_);
+    if (accessRefusalShown_ || accessRefusal_.empty())
+        return;
+    accessRefusalShown_ = true;
+    dialogs_.notify(AccessRefusalText(failure, texts), message(MsgAttention));
 }
 
 void TwVamok::DatenabrufClick()

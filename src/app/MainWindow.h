@@ -3,6 +3,7 @@
 // instrument, the menus that open every other window, and a few hidden
 // lists other windows share.
 #include "core/MainMessages.h"
+#include "device/DeviceAccess.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -58,6 +59,8 @@ struct MainWindowLinks {
 struct MainWindowDialogs {
     std::function<void(const std::string& text, const std::string& caption)> show;
     std::function<bool(const std::string& text, const std::string& caption)> askOkCancel;
+    // A message that must not hold up the program (it does not wait).
+    std::function<void(const std::string& text, const std::string& caption)> notify;
 };
 
 class TwVamok : public QMainWindow {
@@ -78,6 +81,10 @@ public:
     // Status panels: 0 interface, 1 version, 2 serial number (written by
     // the presence poller, read back as the instrument's identity).
     std::string statusPanel(int index) const;
+    // A port or bridge this user may not open, or that another program
+    // holds: named in the version panel until an instrument answers, and in
+    // a message once per run that does not wait.
+    void ReportAccessRefusal(const OpenFailure& failure);
     void setStatusPanel(int index, const std::string& text);
 
     // The hidden lists show the shared lists; call after changing them.
@@ -182,6 +189,8 @@ private:
     MainWindowLinks links_;
     bool folderFailure_ = false;
     bool firstStatusTick_ = true;
+    std::string accessRefusal_;
+    bool accessRefusalShown_ = false;
     int closeRequests_ = 0;
     std::vector<QLabel*> panels_;
 };

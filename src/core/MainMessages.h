@@ -57,6 +57,9 @@ enum MainMessage : int {
     MsgUnlockDone = 20,
     MsgUnlock = 21,
     MsgUnlockFailed = 22,
+    // Followed by the texts of a port or bridge the user may not open
+    // (device/AccessMessages.h), in their order.
+    MsgAccessTexts = 23,
 };
 
 // The current (possibly translated) text of message n.

@@ -17,6 +17,15 @@ QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const s
 
 } // namespace
 
+void ShowMessageWithoutWaiting(QWidget* parent, const std::string& text, const std::string& caption)
+{
+    auto* box = new QMessageBox(QMessageBox::Information, FromCp1252(caption), FromCp1252(text), QMessageBox::Ok,
+                                parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
 void ShowMessageBox(QWidget* parent, const std::string& text, const std::string& caption)
 {
     Ask(parent, QMessageBox::Information, text, caption, QMessageBox::Ok);

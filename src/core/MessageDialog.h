@@ -11,6 +11,9 @@ namespace vamok {
 
 // An OK message box over parent.
 void ShowMessageBox(QWidget* parent, const std::string& text, const std::string& caption);
+// An OK message box over parent that does not wait for the user (the
+// program goes on; the box closes itself when confirmed).
+void ShowMessageWithoutWaiting(QWidget* parent, const std::string& text, const std::string& caption);
 // A Yes/No question; true for Yes.
 bool AskYesNo(QWidget* parent, const std::string& text, const std::string& caption);
 // An OK/Cancel question; true for OK.

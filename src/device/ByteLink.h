@@ -1,6 +1,8 @@
 #pragma once
 // A byte stream to the instrument, whatever carries it (serial port,
 // USB HID-UART bridge). The protocol code above it never knows which.
+#include "device/DeviceAccess.h"
+
 #include <functional>
 #include <string>
 
@@ -27,6 +29,13 @@ public:
     // Called (on the UI thread) when bytes are ready to be read; links that
     // must be polled never call it.
     std::function<void()> DataAvailable;
+
+    // Why the last Open failed (kind Other with the error text where a link
+    // cannot tell more).
+    const OpenFailure& LastOpenFailure() const { return openFailure_; }
+
+protected:
+    OpenFailure openFailure_;
 };
 
 } // namespace vamok

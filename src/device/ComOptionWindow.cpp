@@ -109,6 +109,8 @@ TComOption::TComOption(TAPSend& link, QWidget* parent) : QWidget(parent), link_(
     Lang = Named(new QListWidget(this), "Lang");
     for (const auto& t : DefaultDiscoveryTexts())
         Lang->addItem(FromCp1252(t));
+    for (const auto& t : DefaultAccessTexts())
+        Lang->addItem(FromCp1252(t));
     Lang->hide();
 
     for (QRadioButton* r : {VAMOKRixCom, VentiqCom, UseVAMOKAltarim, VAMOKCom, GlobeCom}) {
@@ -150,6 +152,14 @@ DiscoveryTexts TComOption::Texts() const
     DiscoveryTexts t;
     for (int k = 0; k < kDiscoveryTextCount && k < Lang->count(); ++k)
         t[static_cast<std::size_t>(k)] = ToCp1252(Lang->item(k)->text());
+    return t;
+}
+
+AccessTexts TComOption::AccessMessageTexts() const
+{
+    AccessTexts t = DefaultAccessTexts();
+    for (int k = 0; k < kAccessTextCount && kDiscoveryTextCount + k < Lang->count(); ++k)
+        t[static_cast<std::size_t>(k)] = ToCp1252(Lang->item(kDiscoveryTextCount + k)->text());
     return t;
 }
 
@@ -302,7 +312,7 @@ void TComOption::CheckComClick()
 {
     RunProbe([this](const std::vector<SerialCandidate>& candidates, const ProbeProgress& progress) {
         const PortCheck check = CheckPorts(link_, candidates, progress);
-        Message(PortCheckMessage(check, Texts()), TextAttention);
+        Message(PortCheckMessage(check, Texts(), AccessMessageTexts()), TextAttention);
     });
 }
 

@@ -92,6 +92,7 @@ private:
     std::vector<SerialCandidate> Candidates() const;
     // Parks the poller, shows the busy window, runs the probe, resumes.
     void RunProbe(const std::function<void(const std::vector<SerialCandidate>&, const ProbeProgress&)>& probe);
+    AccessTexts AccessMessageTexts() const;
     DiscoveryTexts Texts() const;
     void Message(int textIndex, int captionIndex);
     void Message(const std::string& text, int captionIndex);

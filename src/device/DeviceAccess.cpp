@@ -32,4 +32,20 @@ DeviceAccessCheck CheckDeviceAccess(const std::string& path)
     return check;
 }
 
+OpenFailure ClassifyOpenFailure(const std::string& device, bool refusedAsBusy, const std::string& reason)
+{
+    OpenFailure failure;
+    failure.device = device;
+    failure.reason = reason;
+    const DeviceAccessCheck check = CheckDeviceAccess(device);
+    failure.group = check.group;
+    if (check.access == DeviceAccess::Missing)
+        failure.kind = OpenRefusal::Missing;
+    else if (check.access == DeviceAccess::NoPermission)
+        failure.kind = OpenRefusal::NoPermission;
+    else if (refusedAsBusy)
+        failure.kind = OpenRefusal::Busy;
+    return failure;
+}
+
 } // namespace vamok

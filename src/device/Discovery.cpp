@@ -1,6 +1,7 @@
 #include "device/Discovery.h"
 
 #include "core/AppState.h"
+#include "device/AccessMessages.h"
 #include "device/SerialLink.h"
 #include "device/TAPSend.h"
 
@@ -78,17 +79,22 @@ std::vector<SerialCandidate> SearchCandidates(const std::vector<SerialCandidate>
     return all;
 }
 
-bool SelectCandidate(TAPSend& link, const SerialCandidate& candidate)
+// Opens the candidate; on failure says why.
+std::optional<OpenRefusal> OpenCandidate(TAPSend& link, const SerialCandidate& candidate)
 {
     if (candidate.Number > 0)
         App().ComPortNumber = candidate.Number;
     try {
         link.SelectComPortPath(candidate.DevicePath);
-    } catch (const PortOpenError&) {
-        return false;
+    } catch (const PortOpenError& e) {
+        return e.failure().kind;
     }
-    return link.IsPortOpen();
+    if (!link.IsPortOpen())
+        return OpenRefusal::Other;
+    return std::nullopt;
 }
+
+bool SelectCandidate(TAPSend& link, const SerialCandidate& candidate) { return !OpenCandidate(link, candidate); }
 
 PortCheck CheckPorts(TAPSend& link, const std::vector<SerialCandidate>& candidates, const ProbeProgress& progress)
 {
@@ -97,15 +103,23 @@ PortCheck CheckPorts(TAPSend& link, const std::vector<SerialCandidate>& candidat
     for (std::size_t k = 0; k < candidates.size(); ++k) {
         if (progress)
             progress(static_cast<int>(k), candidates[k].Name);
-        (SelectCandidate(link, candidates[k]) ? check.Free : check.Used).push_back(candidates[k].Name);
+        if (const auto refused = OpenCandidate(link, candidates[k]))
+            check.Used.push_back({candidates[k].Name, *refused});
+        else
+            check.Free.push_back(candidates[k].Name);
     }
     return check;
 }
 
-std::string PortCheckMessage(const PortCheck& check, const DiscoveryTexts& t)
+std::string PortCheckMessage(const PortCheck& check, const DiscoveryTexts& t, const AccessTexts& accessTexts)
 {
+    std::vector<std::string> used;
+    for (const UsedPort& port : check.Used) {
+        const std::string why = AccessRefusalWord(port.Why, accessTexts);
+        used.push_back(why.empty() ? port.Name : port.Name + " (" + why + ")");
+    }
     return t[4] + kCrLf + t[5] + kCrLf + t[6] + kCrLf + kCrLf + t[7] + kCrLf + Lines(check.Free, t[3]) + t[8] +
-           kCrLf + Lines(check.Used, t[3]) + kCrLf + t[9] + kCrLf + t[10] + kCrLf + t[11] + kCrLf + t[12];
+           kCrLf + Lines(used, t[3]) + kCrLf + t[9] + kCrLf + t[10] + kCrLf + t[11] + kCrLf + t[12];
 }
 
 SearchResult SearchInstrument(TAPSend& link, SearchKind kind, const std::vector<SerialCandidate>& candidates,

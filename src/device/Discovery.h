@@ -3,6 +3,7 @@
 // of them can be opened ("Schnittstellen-Check"), and on which of them an
 // altarim or a Quadrovan answers. The callers run them as an instrument
 // dialogue (the poller parked).
+#include "device/AccessMessages.h"
 #include "device/DiscoveryTexts.h"
 
 #include <functional>
@@ -36,15 +37,23 @@ bool SelectCandidate(TAPSend& link, const SerialCandidate& candidate);
 // Progress of a check or search: index in the list, port name.
 using ProbeProgress = std::function<void(int index, const std::string& name)>;
 
+struct UsedPort {
+    std::string Name;
+    OpenRefusal Why = OpenRefusal::Other;
+    bool operator==(const UsedPort&) const = default;
+};
+
 struct PortCheck {
     std::vector<std::string> Free;
-    std::vector<std::string> Used;
+    std::vector<UsedPort> Used;
 };
 
 // Tries to open every candidate at 9600 baud; the last one stays selected.
 PortCheck CheckPorts(TAPSend& link, const std::vector<SerialCandidate>& candidates,
                      const ProbeProgress& progress);
-std::string PortCheckMessage(const PortCheck& check, const DiscoveryTexts& texts);
+// Names a used port's reason where it needs the user's attention ("no
+// permission", "busy").
+std::string PortCheckMessage(const PortCheck& check, const DiscoveryTexts& texts, const AccessTexts& accessTexts);
 
 enum class SearchKind { Vamok, Quadrovan };
 

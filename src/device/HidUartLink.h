@@ -1,6 +1,7 @@
 #pragma once
 // One bridge device, opened through the HID-to-UART layer, as a byte link:
 // UART 8N1 without flow control at the given speed, reads that never wait.
+#include "device/AccessMessages.h"
 #include "device/ByteLink.h"
 #include "device/HidUart.h"
 
@@ -47,10 +48,5 @@ private:
 // The text for a failed open: a missing permission names the udev rule and
 // how to install it, so it is never mistaken for a missing instrument.
 std::string HidOpenProblem(HID_UART_STATUS status, const std::string& devicePath);
-
-// The shell command that installs the udev rule shipped in udev/.
-inline constexpr const char* kUdevInstallCommand =
-    "sudo install -m 644 udev/99-vamok.rules /etc/udev/rules.d/ && "
-    "sudo udevadm control --reload-rules && sudo udevadm trigger";
 
 } // namespace vamok

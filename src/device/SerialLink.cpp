@@ -13,6 +13,15 @@ std::string ComPortDevicePath(int portNumber)
     return {};
 }
 
+int ComPortNumberOfDevice(const std::string& path)
+{
+    for (int n = 1; n <= 64; ++n) {
+        if (ComPortDevicePath(n) == path)
+            return n;
+    }
+    return 0;
+}
+
 SerialLink::SerialLink()
 {
     port_.setReadBufferSize(kBufferSize);
@@ -32,15 +41,21 @@ bool SerialLink::Open(std::string* error)
 {
     if (port_.isOpen())
         return true;
+    openFailure_ = {};
     if (path_.empty()) {
+        openFailure_.reason = "no serial port chosen";
         if (error)
-            *error = "no serial port chosen";
+            *error = openFailure_.reason;
         return false;
     }
     port_.setPortName(QString::fromStdString(path_));
     if (!port_.open(QIODevice::ReadWrite)) {
+        // The driver says "permission" both for a lock that another program
+        // holds and for a node this user may not open; the node tells which.
+        const bool refused = port_.error() == QSerialPort::PermissionError;
+        openFailure_ = ClassifyOpenFailure(path_, refused, port_.errorString().toStdString());
         if (error)
-            *error = path_ + ": " + port_.errorString().toStdString();
+            *error = path_ + ": " + openFailure_.reason;
         return false;
     }
     port_.setBaudRate(baud_);

@@ -13,6 +13,8 @@ namespace vamok {
 // (/dev/ttyUSB0-15), 17-24 USB modem-class devices (/dev/ttyACM0-7),
 // 25-64 built-in ports (/dev/ttyS0-39). "" for numbers outside 1..64.
 std::string ComPortDevicePath(int portNumber);
+// The port number a device path stands for, 0 for none.
+int ComPortNumberOfDevice(const std::string& path);
 
 class SerialLink : public ByteLink {
 public:

@@ -224,10 +224,19 @@ void TAPSend::SelectComPortPath(const std::string& devicePath)
     QCoreApplication::processEvents();
     d_->collector.SetEnabled(true);
     std::string error;
-    if (!d_->line().Open(&error))
-        throw PortOpenError(error);
+    if (!d_->line().Open(&error)) {
+        const OpenFailure& failure = d_->line().LastOpenFailure();
+        ReportAccessRefusal(failure);
+        throw PortOpenError(error, failure);
+    }
     d_->line().Purge();
     QCoreApplication::processEvents();
+}
+
+void TAPSend::ReportAccessRefusal(const OpenFailure& failure)
+{
+    if (OnAccessRefused && (failure.kind == OpenRefusal::NoPermission || failure.kind == OpenRefusal::Busy))
+        OnAccessRefused(failure);
 }
 
 void TAPSend::SetSerialSide(std::unique_ptr<ByteLink> link)

@@ -26,7 +26,14 @@ inline bool DeviceAnswering = false;
 // Raised by SelectComPort when the port cannot be opened.
 class PortOpenError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    PortOpenError(const std::string& what, OpenFailure failure)
+        : std::runtime_error(what), failure_(std::move(failure))
+    {
+    }
+    const OpenFailure& failure() const { return failure_; }
+
+private:
+    OpenFailure failure_;
 };
 
 class TAPSend : public CommandChannel {
@@ -74,6 +81,9 @@ public:
     // is false (DeviceAnswering has just been set). The presence poller
     // connects its "interval := 100 ms" here.
     std::function<void()> OnDeviceAnswering;
+    // Called when a link cannot be opened because this user may not open it
+    // or another program holds it (not when it is simply absent).
+    std::function<void(const OpenFailure&)> OnAccessRefused;
 
     // The simulated instrument serves rix/Ventiq frames on a pseudo-
     // terminal: with this on, the USB links send and receive their frames
@@ -99,6 +109,7 @@ private:
     void Wait(bool usb);
     void SerialDataAvailable();
     void ModelIdentified(const std::string& model);
+    void ReportAccessRefusal(const OpenFailure& failure);
 
     struct State;
     std::unique_ptr<State> d_;

@@ -1,5 +1,9 @@
 #include "device/DeviceAccess.h"
 
+#include "device/AccessMessages.h"
+#include "device/Discovery.h"
+#include "device/SerialLink.h"
+
 #include "device/PtyPeer.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +19,20 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-// CheckDeviceAccess as seen by an unprivileged user: in a child that drops
-// root, or in this process where the tests do not run as root.
-std::string CheckAsUnprivileged(const std::string& path)
+std::string Describe(const DeviceAccessCheck& c)
 {
-    const auto describe = [](const DeviceAccessCheck& c) {
-        const char* kind = c.access == DeviceAccess::Usable         ? "usable"
-                           : c.access == DeviceAccess::NoPermission ? "no permission"
-                                                                    : "missing";
-        return std::string(kind) + ":" + c.group;
-    };
+    const char* kind = c.access == DeviceAccess::Usable         ? "usable"
+                       : c.access == DeviceAccess::NoPermission ? "no permission"
+                                                                : "missing";
+    return std::string(kind) + ":" + c.group;
+}
+
+// What `probe` says when an unprivileged user runs it: in a child that drops
+// root, or in this process where the tests do not run as root.
+std::string AsUnprivileged(const std::function<std::string()>& probe)
+{
     if (geteuid() != 0)
-        return describe(CheckDeviceAccess(path));
+        return probe();
     int fds[2];
     if (pipe(fds) != 0)
         return "no pipe";
@@ -35,7 +41,7 @@ std::string CheckAsUnprivileged(const std::string& path)
         close(fds[0]);
         std::string result = "could not drop root";
         if (setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0)
-            result = describe(CheckDeviceAccess(path));
+            result = probe();
         [[maybe_unused]] const ssize_t n = write(fds[1], result.data(), result.size());
         _exit(0);
     }
@@ -47,6 +53,24 @@ std::string CheckAsUnprivileged(const std::string& path)
     close(fds[0]);
     waitpid(child, nullptr, 0);
     return result;
+}
+
+// A pseudo-terminal that an unprivileged user may not open, as a port of
+// root and a serial group is on a distribution; returns that group.
+std::string DenyToUnprivileged(const std::string& path)
+{
+    if (geteuid() == 0) {
+        const ::group* dialout = getgrnam("dialout");
+        if (!dialout)
+            return {};
+        if (chown(path.c_str(), 0, dialout->gr_gid) != 0 || chmod(path.c_str(), 0660) != 0)
+            return {};
+        return "dialout";
+    }
+    struct stat node {};
+    if (stat(path.c_str(), &node) != 0 || chmod(path.c_str(), 0) != 0)
+        return {};
+    return getgrgid(node.st_gid)->gr_name;
 }
 
 } // namespace
@@ -67,20 +91,79 @@ TEST(DeviceAccess, NodeOfAGroupTheUserIsNotInNamesTheGroup)
 {
     test::PtyPeer peer;
     const std::string path = peer.slavePath();
-    std::string group;
-    if (geteuid() == 0) {
-        // As on a distribution: the port belongs to root and a serial group.
-        const ::group* dialout = getgrnam("dialout");
-        if (!dialout)
-            GTEST_SKIP() << "no dialout group on this machine";
-        ASSERT_EQ(chown(path.c_str(), 0, dialout->gr_gid), 0);
-        ASSERT_EQ(chmod(path.c_str(), 0660), 0);
-        group = "dialout";
-    } else {
-        struct stat node {};
-        ASSERT_EQ(stat(path.c_str(), &node), 0);
-        group = getgrgid(node.st_gid)->gr_name;
-        ASSERT_EQ(chmod(path.c_str(), 0), 0);
-    }
-    EXPECT_EQ(CheckAsUnprivileged(path), "no permission:" + group);
+    const std::string group = DenyToUnprivileged(path);
+    if (group.empty())
+        GTEST_SKIP() << "cannot make a node this user may not open";
+    EXPECT_EQ(AsUnprivileged([&] { return Describe(CheckDeviceAccess(path)); }), "no permission:" + group);
+}
+
+TEST(DeviceAccess, SerialPortClosedToTheUserSaysWhichGroupToJoin)
+{
+    test::PtyPeer peer;
+    const std::string path = peer.slavePath();
+    const std::string group = DenyToUnprivileged(path);
+    if (group.empty())
+        GTEST_SKIP() << "cannot make a node this user may not open";
+    const std::string told = AsUnprivileged([&] {
+        SerialLink link;
+        link.SetDevicePath(path);
+        std::string error;
+        if (link.Open(&error))
+            return std::string("opened");
+        return AccessRefusalText(link.LastOpenFailure(), DefaultAccessTexts());
+    });
+    EXPECT_EQ(told, "Keine Berechtigung f\xFCr die Schnittstelle " + path + ".\r\nAbhilfe: Ihren Benutzer in die Gruppe \"" +
+                        group + "\" aufnehmen (sudo usermod -aG " + group + " $USER), dann ab- und wieder anmelden.");
+}
+
+TEST(DeviceAccess, PortHeldByAnotherOpenIsBusy)
+{
+    test::PtyPeer peer;
+    SerialLink first;
+    first.SetDevicePath(peer.slavePath());
+    std::string error;
+    ASSERT_TRUE(first.Open(&error)) << error;
+    SerialLink second;
+    second.SetDevicePath(peer.slavePath());
+    EXPECT_FALSE(second.Open(&error));
+    EXPECT_EQ(second.LastOpenFailure().kind, OpenRefusal::Busy);
+    EXPECT_EQ(AccessRefusalText(second.LastOpenFailure(), EnglishAccessTexts()),
+              "The serial port " + peer.slavePath() + " is busy: another program is using it.");
+}
+
+TEST(AccessMessages, NameTheDeviceItsPortNumberAndTheFix)
+{
+    const auto failure = [](OpenRefusal kind, const char* device, bool bridge) {
+        OpenFailure f;
+        f.kind = kind;
+        f.device = device;
+        f.group = "uucp";
+        f.usbBridge = bridge;
+        return f;
+    };
+    const std::vector<std::pair<OpenFailure, std::string>> cases{
+        {failure(OpenRefusal::NoPermission, "/dev/ttyUSB2", false),
+         "No permission to open the serial port /dev/ttyUSB2 (COM3).\r\n"
+         "Fix: add your user to the group \"uucp\" (sudo usermod -aG uucp $USER), then log out and in again."},
+        {failure(OpenRefusal::Busy, "/dev/ttyS0", false),
+         "The serial port /dev/ttyS0 (COM25) is busy: another program is using it."},
+        {failure(OpenRefusal::NoPermission, "/dev/hidraw3", true),
+         "No permission to open the USB bridge /dev/hidraw3.\r\n"
+         "Fix: install the udev rule, then unplug and replug the instrument:\r\n" +
+             std::string(kUdevInstallCommand)},
+        {failure(OpenRefusal::Missing, "/dev/ttyUSB0", false), ""},
+        {failure(OpenRefusal::Other, "/dev/ttyUSB0", false), ""},
+    };
+    for (const auto& [f, text] : cases)
+        EXPECT_EQ(AccessRefusalText(f, EnglishAccessTexts()), text) << f.device;
+}
+
+TEST(AccessMessages, PortCheckNamesWhyAPortIsUsed)
+{
+    PortCheck check;
+    check.Free = {"COM2"};
+    check.Used = {{"COM1", OpenRefusal::NoPermission}, {"COM3", OpenRefusal::Busy}, {"COM4", OpenRefusal::Other}};
+    EXPECT_NE(PortCheckMessage(check, DefaultDiscoveryTexts(), DefaultAccessTexts())
+                  .find("Belegte Schnittstellen:\r\nCOM1 (keine Berechtigung)\r\nCOM3 (belegt)\r\nCOM4\r\n"),
+              std::string::npos);
 }

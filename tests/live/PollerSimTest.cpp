@@ -193,15 +193,15 @@ TEST_F(PollerSimTest, CheckReportsFreeAndUsedPorts)
     const std::vector<SerialCandidate> candidates{{"COM7", 7, "/nonexistent/tty7"}, {"SIM", 0, sim.ptyPath()}};
     const PortCheck check = CheckPorts(link, candidates, {});
     EXPECT_EQ(check.Free, (std::vector<std::string>{"SIM"}));
-    EXPECT_EQ(check.Used, (std::vector<std::string>{"COM7"}));
+    EXPECT_EQ(check.Used, (std::vector<UsedPort>{{"COM7", OpenRefusal::Missing}}));
     EXPECT_EQ(App().ComPortNumber, 7);
     EXPECT_TRUE(link.IsPortOpen()); // the last probed port stays selected
-    const std::string message = PortCheckMessage(check, DefaultDiscoveryTexts());
+    const std::string message = PortCheckMessage(check, DefaultDiscoveryTexts(), DefaultAccessTexts());
     EXPECT_NE(message.find("Freie Schnittstellen:\r\nSIM\r\nBelegte Schnittstellen:\r\nCOM7\r\n\r\n"),
               std::string::npos)
         << message;
 
-    const std::string none = PortCheckMessage({}, DefaultDiscoveryTexts());
+    const std::string none = PortCheckMessage({}, DefaultDiscoveryTexts(), DefaultAccessTexts());
     EXPECT_NE(none.find("Freie Schnittstellen:\r\nKeine\r\nBelegte Schnittstellen:\r\nKeine\r\n"), std::string::npos);
     EXPECT_FALSE(SearchInstrument(link, SearchKind::Vamok, {}, {}, {}).Found);
 }
@@ -214,7 +214,10 @@ TEST_F(PollerSimTest, PortHeldByAnotherProgramCountsAsUsed)
     ASSERT_TRUE(other.open(QIODevice::ReadWrite));
     const std::vector<SerialCandidate> candidates{{"SIM", 0, sim.ptyPath()}};
     const PortCheck check = CheckPorts(link, candidates, {});
-    EXPECT_EQ(check.Used, (std::vector<std::string>{"SIM"}));
+    EXPECT_EQ(check.Used, (std::vector<UsedPort>{{"SIM", OpenRefusal::Busy}}));
+    EXPECT_NE(PortCheckMessage(check, DefaultDiscoveryTexts(), DefaultAccessTexts())
+                  .find("Belegte Schnittstellen:\r\nSIM (belegt)\r\n"),
+              std::string::npos);
     std::vector<std::string> unopenable;
     const auto result = SearchInstrument(link, SearchKind::Vamok, candidates, {},
                                          [&](const std::string& name) { unopenable.push_back(name); });

@@ -4,6 +4,7 @@
 #include "core/Cp1252.h"
 #include "app/MainWindow.h"
 #include "app/PaintTestWindow.h"
+#include "device/TAPSend.h"
 #include "live/KnownVamoks.h"
 #include "live/PresenceNotifier.h"
 
@@ -28,6 +29,9 @@ protected:
         dialogs.show = [this](const std::string& text, const std::string& caption) {
             shown.push_back(caption + "|" + text);
         };
+        dialogs.notify = [this](const std::string& text, const std::string& caption) {
+            notified.push_back(caption + "|" + text);
+        };
         dialogs.askOkCancel = [this](const std::string& text, const std::string& caption) {
             asked.push_back(caption + "|" + text);
             return answerOk;
@@ -39,6 +43,7 @@ protected:
 
     std::vector<std::string> shown;
     std::vector<std::string> asked;
+    std::vector<std::string> notified;
     bool answerOk = true;
 };
 
@@ -93,7 +98,7 @@ TEST_F(MainWindow, ControlsCarryTheirNamesAndCaptions)
     for (const char* name : {"Received", "RecLen", "Serial1Error", "BackgroundImage", "BackgroundImageEnglish"}) {
         EXPECT_NE(window->findChild<QLabel*>(name), nullptr) << name;
     }
-    ASSERT_EQ(window->lang->count(), 23);
+    ASSERT_EQ(window->lang->count(), 30);
     EXPECT_EQ(window->lang->item(0)->text(), "Schnittstelle: COM");
     EXPECT_EQ(window->lang->item(7)->text(),
               Text("Datei enth\xE4lt keine Daten und kann nicht ge\xF6" "ffnet werden!"));
@@ -417,4 +422,36 @@ TEST_F(MainWindow, SerialPanelGivesALongSerialNumberTheRoomItNeeds)
     EXPECT_GE(panel->contentsRect().width(), panel->fontMetrics().horizontalAdvance(FromCp1252(serial)));
     EXPECT_GE(panel->width(), 180);
     EXPECT_GE(window->findChild<QLabel*>("Panel1")->width(), 185);
+}
+
+TEST_F(MainWindow, PortClosedToTheUserIsNamedOnceWithTheFixAndStaysInTheStatusBar)
+{
+    auto window = create();
+    MainWindowLinks links;
+    links.onlineVersionLabel = [] { return std::string("VAMOK rix V3.1"); };
+    window->setLinks(links);
+    DeviceAnswering = false;
+    OpenFailure failure;
+    failure.kind = OpenRefusal::NoPermission;
+    failure.device = "/dev/ttyUSB0";
+    failure.group = "dialout";
+    window->ReportAccessRefusal(failure);
+    window->ReportAccessRefusal(failure);
+    ASSERT_EQ(notified.size(), 1u);
+    EXPECT_EQ(notified[0], "Achtung|Keine Berechtigung f\xFCr die Schnittstelle /dev/ttyUSB0 (COM1).\r\n"
+                           "Abhilfe: Ihren Benutzer in die Gruppe \"dialout\" aufnehmen (sudo usermod -aG dialout "
+                           "$USER), dann ab- und wieder anmelden.");
+    EXPECT_TRUE(shown.empty()); // nothing waits for the user
+    window->Timer1Timer();
+    EXPECT_EQ(window->statusPanel(1), "Keine Berechtigung f\xFCr die Schnittstelle /dev/ttyUSB0 (COM1).");
+
+    failure.kind = OpenRefusal::Busy;
+    window->ReportAccessRefusal(failure);
+    EXPECT_EQ(notified.size(), 1u);
+    EXPECT_EQ(window->statusPanel(1), "Die Schnittstelle /dev/ttyUSB0 (COM1) ist belegt: ein anderes Programm benutzt sie.");
+
+    DeviceAnswering = true;
+    window->Timer1Timer();
+    EXPECT_EQ(window->statusPanel(1), "VAMOK rix V3.1");
+    DeviceAnswering = false;
 }
