@@ -198,6 +198,32 @@ void DrawLowerSegments(BarPainter& painter, const ThresholdBar& bar, int topStar
     painter.segment(l3, l4, kYellow, 4);
 }
 
+// Where the band, the strip below it and the marker go inside rect.
+struct BarGeometry {
+    bool withPicture;
+    int markerHalf;
+    int markerTop;
+    int markerBottom;
+    int bandTop;
+    int bandBottom; // the strip starts here
+};
+
+BarGeometry GeometryOf(const QRect& rect, const ThresholdBar& bar)
+{
+    const int height = rect.height();
+    const bool withPicture = bar.picture != nullptr && !bar.picture->isNull();
+    const int offset = withPicture ? RoundedDiv(3.0 * height, 4.0) : RoundedDiv(height, 2.0);
+    const int markerTopShift = withPicture ? RoundedDiv(height, 4.0) : RoundedDiv(height, 2.0);
+    BarGeometry g{};
+    g.withPicture = withPicture;
+    g.markerHalf = withPicture ? RoundedDiv(height, 4.0) : 2;
+    g.bandTop = rect.top() + offset;
+    g.bandBottom = g.bandTop + (rect.top() + height - g.bandTop) / 2;
+    g.markerTop = rect.top() + offset - markerTopShift;
+    g.markerBottom = rect.top() + offset;
+    return g;
+}
+
 } // namespace
 
 void FillGradient(QPainter& canvas, const QRect& rect, int preset)
@@ -224,42 +250,40 @@ std::optional<BarLimits> FixedFineDustLimits(int row)
 
 void DrawThresholdBar(QPainter& canvas, const QRect& rect, const ThresholdBar& bar)
 {
-    const int height = rect.height();
-    const int width = rect.width();
-    const bool withPicture = bar.picture != nullptr && !bar.picture->isNull();
-    const int offset = withPicture ? RoundedDiv(3.0 * height, 4.0) : RoundedDiv(height, 2.0);
-    const int markerHalf = withPicture ? RoundedDiv(height, 4.0) : 2;
-    const int markerTopShift = withPicture ? RoundedDiv(height, 4.0) : RoundedDiv(height, 2.0);
-
-    const int bandTop = rect.top() + offset;
-    const int rectBottom = rect.top() + height;
-    const int bandBottom = bandTop + (rectBottom - bandTop) / 2;
+    const BarGeometry g = GeometryOf(rect, bar);
 
     // An empty scale has no place for any limit; only the marker is drawn.
     const bool hasScale = bar.max > bar.min;
     const int value = hasScale ? std::clamp(bar.value, bar.min, bar.max) : bar.min;
     if (hasScale) {
-        BarPainter painter(canvas, bar, rect.left(), bandTop, bandBottom, width);
+        BarPainter painter(canvas, bar, rect.left(), g.bandTop, g.bandBottom, rect.width());
         const int topStart = DrawTopSegment(painter, bar);
         DrawLowerSegments(painter, bar, topStart);
     }
 
-    const int markerTop = rect.top() + offset - markerTopShift;
-    const int markerBottom = rect.top() + offset;
     const QColor background = canvas.brush().color();
-    canvas.fillRect(QRect(rect.left() - markerHalf, markerTop,
-                          rect.left() + width - (rect.left() - markerHalf), markerBottom - markerTop),
+    canvas.fillRect(QRect(rect.left() - g.markerHalf, g.markerTop, rect.width() + g.markerHalf,
+                          g.markerBottom - g.markerTop),
                     background);
 
-    const int x = hasScale ? rect.left() + RoundedDiv((static_cast<double>(value) - bar.min) * width,
+    const int x = hasScale ? rect.left() + RoundedDiv((static_cast<double>(value) - bar.min) * rect.width(),
                                                       static_cast<double>(bar.max) - bar.min)
                            : rect.left();
-    const QRect marker(x - markerHalf, markerTop, 2 * markerHalf, markerBottom - markerTop);
-    if (withPicture) {
+    const QRect marker(x - g.markerHalf, g.markerTop, 2 * g.markerHalf, g.markerBottom - g.markerTop);
+    if (g.withPicture) {
         canvas.drawImage(marker, *bar.picture);
     } else {
         canvas.fillRect(marker, kMarkerBlue);
     }
+}
+
+QRect ThresholdBarArea(const QRect& rect, const ThresholdBar& bar)
+{
+    const BarGeometry g = GeometryOf(rect, bar);
+    const int top = std::min(g.markerTop, g.bandTop);
+    const int bottom = std::max({g.markerBottom, g.bandBottom, bar.stripOn ? g.bandBottom + kStripHeight : 0});
+    // The marker reaches markerHalf beyond either end of the scale.
+    return QRect(rect.left() - g.markerHalf, top, rect.width() + 2 * g.markerHalf, bottom - top);
 }
 
 } // namespace vamok

@@ -1,12 +1,13 @@
 #pragma once
 // The two-colour gradient and the red/yellow/green threshold bar that the
 // live displays draw for each measured quantity.
+#include <QRect>
+
 #include <array>
 #include <optional>
 
 class QImage;
 class QPainter;
-class QRect;
 
 namespace vamok {
 
@@ -36,5 +37,10 @@ struct ThresholdBar {
 // (clamped to the scale). The marker area is first cleared with the
 // canvas's current brush colour, which the call leaves unchanged.
 void DrawThresholdBar(QPainter& canvas, const QRect& rect, const ThresholdBar& bar);
+
+// Everything DrawThresholdBar may paint for rect: the marker reaches beyond
+// the scale's ends and the strip hangs below the band, so this can be larger
+// than rect.
+QRect ThresholdBarArea(const QRect& rect, const ThresholdBar& bar);
 
 } // namespace vamok

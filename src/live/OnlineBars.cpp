@@ -66,4 +66,18 @@ std::optional<ThresholdBar> OnlineBarFor(int row, const std::string& text, const
     return bar;
 }
 
+Rating BarRating(const ThresholdBar& bar)
+{
+    const auto [l1, l2, l3, l4] = bar.limits;
+    if (bar.value < l1)
+        return kRed;
+    if (bar.value < l2)
+        return kYellow;
+    if (bar.value < l3)
+        return kGreen;
+    if (bar.value < l4)
+        return kYellow;
+    return kRed;
+}
+
 } // namespace vamok

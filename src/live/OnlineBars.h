@@ -1,6 +1,7 @@
 #pragma once
 // The evaluation bar under each value of the online table.
 #include "core/Painting.h"
+#include "types/Rating.h"
 #include "types/TAPDef.h"
 
 #include <optional>
@@ -12,5 +13,9 @@ namespace vamok {
 // nothing for rows without a bar, for a text that is no number and when no
 // type is given.
 std::optional<ThresholdBar> OnlineBarFor(int row, const std::string& text, const TAPDef* type, char decimalSep);
+
+// The band the bar's value stands in, as the bar colours it: red below L1,
+// yellow up to L2, green up to L3, yellow up to L4, red from L4 on.
+Rating BarRating(const ThresholdBar& bar);
 
 } // namespace vamok

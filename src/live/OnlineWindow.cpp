@@ -4,11 +4,13 @@
 #include "core/Cp1252.h"
 #include "live/LivePmv.h"
 #include "live/OnlineBars.h"
+#include "live/OnlineCellLayout.h"
 #include "live/OnlineZoom.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -17,9 +19,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace vamok {
 
@@ -28,8 +34,17 @@ namespace {
 constexpr int kGridRows = kOnlineRowCount + 1;
 
 // Hidden list "Lang": 0 the serial caption, 13/14 the headers, 15 the
-// search text; the others are kept empty for the index order.
-enum LangIndex { LangSerialCaption = 0, LangNameHeader = 13, LangValueHeader = 14, LangSearching = 15 };
+// search text, 16 to 18 the ratings in words; the others are kept empty for
+// the index order.
+enum LangIndex {
+    LangSerialCaption = 0,
+    LangNameHeader = 13,
+    LangValueHeader = 14,
+    LangSearching = 15,
+    LangRatedGreen = 16, // the spoken ratings of the bars
+    LangRatedYellow = 17,
+    LangRatedRed = 18,
+};
 
 QString FaceText(PollerFace face)
 {
@@ -44,30 +59,95 @@ QString FaceText(PollerFace face)
     return QStringLiteral("\u25CB");
 }
 
-// Draws the value text and, in the lower half, its evaluation bar.
+// Room for a name's text: the column less its grid line and the margins
+// the style leaves on either side of a cell's text.
+int NameRoom(const QTableWidget& grid)
+{
+    const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
+    return grid.columnWidth(0) - (grid.showGrid() ? 1 : 0) - 2 * margin;
+}
+
+// The text's width rounded up: the style elides a text whose fractional
+// width exceeds the room by any part of a pixel.
+int TextWidth(const QFont& font, const QString& text)
+{
+    return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
+}
+
+// A quantity name: where it does not fit its column even narrowed, the
+// full name is its tooltip (its accessible name is the full text anyway).
+class NameItem : public QTableWidgetItem {
+public:
+    QVariant data(int role) const override
+    {
+        if (role == Qt::ToolTipRole && tableWidget() &&
+            TextWidth(tableWidget()->font(), text()) > NameRoom(*tableWidget()))
+            return text();
+        return QTableWidgetItem::data(role);
+    }
+};
+
+// A value of table row `row`: its accessible description says the band of
+// its evaluation bar.
+class ValueItem : public QTableWidgetItem {
+public:
+    ValueItem(int row, std::function<RatingWords()> words) : row_(row), words_(std::move(words)) {}
+
+    QVariant data(int role) const override
+    {
+        if (role != Qt::AccessibleDescriptionRole)
+            return QTableWidgetItem::data(role);
+        const auto bar = OnlineBarFor(row_, ToCp1252(text()), FirstPcTypeOrNull(), App().DecimalSep);
+        if (!bar)
+            return QString();
+        return FromCp1252(SpokenRating(BarRating(*bar), words_()));
+    }
+
+private:
+    int row_;
+    std::function<RatingWords()> words_;
+};
+
+// A value with an evaluation bar: the text in the upper half of the cell,
+// the bar in the lower half. Other cells are drawn as usual.
 class ValueDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        QStyledItemDelegate::paint(painter, option, index);
         const int row = index.row();
-        if (row < 1)
+        const QString text = index.data().toString();
+        const auto bar = row >= 1 ? OnlineBarFor(row, ToCp1252(text), FirstPcTypeOrNull(), App().DecimalSep)
+                                  : std::nullopt;
+        if (!bar) {
+            QStyledItemDelegate::paint(painter, option, index);
             return;
-        const std::string text = ToCp1252(index.data().toString());
-        const auto bar = OnlineBarFor(row, text, FirstPcTypeOrNull(), App().DecimalSep);
-        if (!bar)
+        }
+        QStyleOptionViewItem background(option);
+        initStyleOption(&background, index);
+        background.text.clear();
+        const QStyle* style = background.widget ? background.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &background, painter, background.widget);
+
+        const ValueCellLayout layout = LayOutValueCell(option.rect, *bar);
+        painter->save();
+        painter->setClipRect(layout.text);
+        painter->setFont(background.font);
+        painter->setPen(background.palette.color(QPalette::Text));
+        // Bottom-aligned: only the room above the digits may be clipped.
+        painter->drawText(layout.text, Qt::AlignLeft | Qt::AlignBottom, text);
+        painter->restore();
+        if (layout.bar.isEmpty())
             return;
-        QRect r = option.rect.adjusted(2, option.rect.height() / 2, -2, -1);
         painter->save();
         painter->setBrush(option.palette.base());
-        DrawThresholdBar(*painter, r, *bar);
+        DrawThresholdBar(*painter, layout.bar, *bar);
         painter->restore();
     }
 };
 
-QTableWidget* MakeGrid(QWidget* parent, const char* name)
+QTableWidget* MakeGrid(QWidget* parent, const char* name, const std::function<QTableWidgetItem*(int row)>& item)
 {
     auto* grid = new QTableWidget(kGridRows, 1, parent);
     grid->setObjectName(QString::fromLatin1(name));
@@ -78,7 +158,7 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name)
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int r = 0; r < kGridRows; ++r)
-        grid->setItem(r, 0, new QTableWidgetItem);
+        grid->setItem(r, 0, item(r));
     return grid;
 }
 
@@ -104,12 +184,15 @@ void TOnline::FormCreate()
     Lang = new QListWidget(this);
     Lang->setObjectName(QStringLiteral("Lang"));
     Lang->hide();
-    for (int k = 0; k <= LangSearching; ++k)
+    for (int k = 0; k <= LangRatedRed; ++k)
         Lang->addItem(QString());
     Lang->item(LangSerialCaption)->setText(QStringLiteral("VAMOK Seriennummer"));
     Lang->item(LangNameHeader)->setText(QStringLiteral("Messbereich"));
     Lang->item(LangValueHeader)->setText(QStringLiteral("Messwert"));
     Lang->item(LangSearching)->setText(QStringLiteral("Suche..."));
+    Lang->item(LangRatedGreen)->setText(QStringLiteral("Bewertung: gr\u00FCn"));
+    Lang->item(LangRatedYellow)->setText(QStringLiteral("Bewertung: gelb"));
+    Lang->item(LangRatedRed)->setText(QStringLiteral("Bewertung: rot"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -132,8 +215,12 @@ void TOnline::FormCreate()
     auto* gridRow = new QHBoxLayout(grids);
     gridRow->setContentsMargins(0, 0, 0, 0);
     gridRow->setSpacing(0);
-    Table1 = MakeGrid(grids, "Table1");
-    table2 = MakeGrid(grids, "table2");
+    Table1 = MakeGrid(grids, "Table1", [](int) { return new NameItem; });
+    table2 = MakeGrid(grids, "table2", [this](int row) -> QTableWidgetItem* {
+        if (row == 0)
+            return new QTableWidgetItem;
+        return new ValueItem(row, [this] { return SpokenRatingWords(); });
+    });
     table2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     table2->setItemDelegate(new ValueDelegate(table2));
     Table1->installEventFilter(this);
@@ -173,15 +260,38 @@ void TOnline::FormCreate()
     layout->addWidget(bottomPanel_);
 
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+    // The translation engine changes the names in place.
+    connect(Table1, &QTableWidget::itemChanged, this, [this] { FitNames(); });
     connect(ZoomButton, &QPushButton::clicked, this, [this] { ZoomBy(ZoomEdit->value()); });
 
-    baseRowHeight_ = Table1->verticalHeader()->defaultSectionSize();
     ApplyTexts();
     ViewChanged();
     ApplyZoom(kOnlineInitialZoom);
 }
 
 std::string TOnline::LangText(int index) const { return ToCp1252(Lang->item(index)->text()); }
+
+RatingWords TOnline::SpokenRatingWords() const
+{
+    return {{LangText(LangRatedGreen), LangText(LangRatedYellow), LangText(LangRatedRed)}, {}};
+}
+
+void TOnline::FitNames()
+{
+    // The names keep the font height of the row height and are set
+    // narrower, down to a limit, until the longest fits.
+    QFont font = Table1->font();
+    const auto widestAt = [&](int stretch) {
+        QFont narrowed = font;
+        narrowed.setStretch(stretch);
+        int widest = 0;
+        for (int r = 0; r < kGridRows; ++r)
+            widest = std::max(widest, TextWidth(narrowed, Table1->item(r, 0)->text()));
+        return widest;
+    };
+    font.setStretch(FittingStretch(NameRoom(*Table1), widestAt).value_or(kMinNameStretch));
+    Table1->setFont(font);
+}
 
 void TOnline::ApplyTexts()
 {
@@ -303,6 +413,7 @@ void TOnline::ApplyZoom(int percent)
     Table1->setFixedWidth(baseColumn0_ + 4);
     table2->setColumnWidth(0, baseColumn1_);
     table2->setFixedWidth(baseColumn1_ + 4);
+    FitNames();
     adjustSize();
 }
 

@@ -2,9 +2,11 @@
 // The online window: the current values of the instrument as a two-column
 // table. It owns the presence poller and the presence notifications, which
 // run whether the window is shown or not.
+#include "live/OnlineCellLayout.h"
 #include "live/PollTimer.h"
 #include "live/PresenceNotifier.h"
 #include "live/PresencePoller.h"
+#include "types/RatingText.h"
 
 #include <QWidget>
 #include <functional>
@@ -86,6 +88,8 @@ private:
     void ApplyTexts();
     void ApplyZoom(int percent);
     std::string LangText(int index) const;
+    RatingWords SpokenRatingWords() const;
+    void FitNames();
 
     QWidget* topPanel_ = nullptr;
     QWidget* bottomPanel_ = nullptr;
@@ -97,7 +101,7 @@ private:
     int zoom_ = 100;
     int baseColumn0_ = 120;
     int baseColumn1_ = 150;
-    int baseRowHeight_ = 18;
+    int baseRowHeight_ = kOnlineBaseRowHeight;
 };
 
 } // namespace vamok

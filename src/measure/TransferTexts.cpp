@@ -120,6 +120,9 @@ const std::array<const char*, kTransferTextCount>& TransferLangTexts()
         "PM 10 /ug/m\xB3",
         "IR-Temp/\xB0" "C",
         "Emissionsg.",
+        "Bewertung: gr\xFCn",                                        // 115
+        "Bewertung: gelb",
+        "Bewertung: rot",
     };
     return texts;
 }

@@ -11,7 +11,7 @@
 
 namespace vamok {
 
-inline constexpr int kTransferTextCount = 115;
+inline constexpr int kTransferTextCount = 118;
 
 // The untranslated German texts in list order.
 const std::array<const char*, kTransferTextCount>& TransferLangTexts();
@@ -28,6 +28,7 @@ enum : int {
     DeleteMarked = 20,
     ContinueAnyway = 21,
     DefaultTitle = 22,
+    FirstRatingWord = 24, // "ok", "tb", "aG"
     ClearAll1 = 39,
     ClearAll2 = 40,
     ClearAll3 = 41,
@@ -51,6 +52,12 @@ enum : int {
     Attention = 100,
     MeanRadiantHeader = 101,
     GlobeHeader = 102,
+    DewPoint = 109,
+    // The ratings in words, for assistive technology; after them the
+    // rating words 24 to 26 in brackets.
+    RatedGreen = 115,
+    RatedYellow = 116,
+    RatedRed = 117,
 };
 } // namespace TransferText
 

@@ -22,6 +22,7 @@
 #include "measure/TableViews.h"
 #include "measure/TransferTexts.h"
 #include "profiles/ColumnDefinition.h"
+#include "types/RatingText.h"
 #include "types/TypeLibrary.h"
 
 #include <QAction>
@@ -81,6 +82,25 @@ public:
 
 private:
     MarkOf mark_;
+};
+
+// A grid cell whose accessible description (its rating in words and its
+// hint) is asked of the window when assistive technology reads it, so that
+// it always follows the table, the types and the window's language.
+class DescribedCell : public QTableWidgetItem {
+public:
+    using Describe = std::function<QString(int row, int column)>;
+    explicit DescribedCell(Describe describe) : describe_(std::move(describe)) {}
+
+    QVariant data(int role) const override
+    {
+        if (role == Qt::AccessibleDescriptionRole && tableWidget())
+            return describe_(row(), column());
+        return QTableWidgetItem::data(role);
+    }
+
+private:
+    Describe describe_;
 };
 
 // Nothing to park here: the readout runs as an instrument dialogue, which
@@ -287,6 +307,10 @@ void TTransferVamokPC::CreateControls()
     Speicher->verticalHeader()->hide();
     Speicher->verticalHeader()->setDefaultSectionSize(kRowHeight);
     Speicher->horizontalHeader()->setDefaultSectionSize(100);
+    // Left, as the cells are: a heading too long for its column keeps its
+    // start readable (centred text is cut on both sides); the full heading
+    // is the header's tooltip.
+    Speicher->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Speicher->setSelectionMode(QAbstractItemView::ContiguousSelection);
     Speicher->setSelectionBehavior(QAbstractItemView::SelectRows);
     Speicher->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
@@ -294,6 +318,7 @@ void TTransferVamokPC::CreateControls()
     auto mark = [this](int n, int column) { return MarkAt(n, column); };
     Speicher->setItemDelegate(new RatingDelegate(mark, Speicher));
     fixedColumn_ = new FixedColumnWidget(*Speicher, new RatingDelegate(mark, Speicher));
+    fixedColumn_->horizontalHeader()->setDefaultAlignment(Speicher->horizontalHeader()->defaultAlignment());
     fixedColumn_->viewport()->installEventFilter(this);
     fixedColumn_->horizontalHeader()->viewport()->installEventFilter(this);
     connect(fixedColumn_, &QTableView::doubleClicked, this, [this] { EditierenClick(); });
@@ -592,6 +617,10 @@ void TTransferVamokPC::ApplyKinds(const std::vector<ColumnKind>& kinds)
     for (ColumnKind kind : kindOfColumn_)
         headers << Q(KindHeader(lang, kind, EntersMeanRadiant(settings_)));
     Speicher->setHorizontalHeaderLabels(headers);
+    for (int c = 0; c < count; ++c) {
+        QTableWidgetItem* header = Speicher->horizontalHeaderItem(c);
+        header->setToolTip(Q(HeaderHint(KindAt(c), ToCp1252(header->text())).text));
+    }
     const std::vector<int> widths = ColumnWidths(map);
     for (int c = 0; c < count && static_cast<std::size_t>(c) < widths.size(); ++c)
         Speicher->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
@@ -613,7 +642,7 @@ void TTransferVamokPC::ShowRow(int n)
         const ColumnKind kind = kindOfColumn_[static_cast<std::size_t>(c)];
         QTableWidgetItem* item = Speicher->item(n - 1, c);
         if (!item) {
-            item = new QTableWidgetItem;
+            item = new DescribedCell([this](int row, int column) { return Q(CellDescriptionAt(row + 1, column)); });
             Speicher->setItem(n - 1, c, item);
         }
         item->setText(Q(CellText(texts, kind, n)));
@@ -679,6 +708,37 @@ void TTransferVamokPC::ColumnDefinitionsApplied(int definition)
 
 // ---- Hints -------------------------------------------------------------------
 
+CellHint TTransferVamokPC::RowHintAt(int n, ColumnKind kind) const
+{
+    const RowTexts& texts = table_.row(n).texts;
+    HintContext context;
+    context.words = {LangText(TransferText::At), LangText(TransferText::Turbulence),
+                     LangText(TransferText::NoiseDuration), LangText(TransferText::MeasuringTime),
+                     LangText(TransferText::DewPoint)};
+    context.turbulenceShown = App().TurbulenceMode;
+    context.valuesAreGlobe = !EntersMeanRadiant(settings_);
+    context.airVelocity100 = AirVelocityForPmv(texts, settings_.airVelocity);
+    context.profileNames = App().ProfileNames;
+    context.decimalSep = App().DecimalSep;
+    return RowHint(kind, texts, context);
+}
+
+std::string TTransferVamokPC::CellDescriptionAt(int n, int column) const
+{
+    if (!MeasurementTable::IsRowNumber(n))
+        return {};
+    const ColumnKind kind = KindAt(column);
+    if (CellText(table_.row(n).texts, kind, n).empty())
+        return {};
+    RatingWords words;
+    for (int k = 0; k < 3; ++k) {
+        words.phrases[static_cast<std::size_t>(k)] = LangText(TransferText::RatedGreen + k);
+        words.words[static_cast<std::size_t>(k)] = LangText(TransferText::FirstRatingWord + k);
+    }
+    const CellHint hint = RowHintAt(n, kind);
+    return CellDescription(SpokenRating(MarkAt(n, column), words), hint.gridHint ? std::string() : hint.text);
+}
+
 bool TTransferVamokPC::ShowHint(QWidget* area, const QPoint& position, bool header)
 {
     // The fixed column lies over column 0 and scrolls with the rows.
@@ -695,17 +755,7 @@ bool TTransferVamokPC::ShowHint(QWidget* area, const QPoint& position, bool head
         const QTableWidgetItem* item = Speicher->horizontalHeaderItem(column);
         hint = HeaderHint(kind, item ? ToCp1252(item->text()) : std::string());
     } else {
-        const RowTexts& texts = table_.row(n).texts;
-        HintContext context;
-        context.words = {LangText(TransferText::At), LangText(TransferText::Turbulence),
-                         LangText(TransferText::NoiseDuration), LangText(TransferText::MeasuringTime),
-                         LangText(109)};
-        context.turbulenceShown = App().TurbulenceMode;
-        context.valuesAreGlobe = !EntersMeanRadiant(settings_);
-        context.airVelocity100 = AirVelocityForPmv(texts, settings_.airVelocity);
-        context.profileNames = App().ProfileNames;
-        context.decimalSep = App().DecimalSep;
-        hint = RowHint(kind, texts, context);
+        hint = RowHintAt(n, kind);
     }
     const QString text = hint.gridHint ? Speicher->toolTip() : Q(hint.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QPalette palette = QToolTip::palette();

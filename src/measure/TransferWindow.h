@@ -3,6 +3,7 @@
 // 99 workplaces, their rating marks and hints; reading the instrument's
 // memory, editing, the column views, the PMV and copy settings, opening,
 // saving and copying. It owns the MeasurementTable and lives until the end.
+#include "measure/CellHints.h"
 #include "measure/ColumnView.h"
 #include "measure/MeasurementTable.h"
 #include "measure/MemoryReadout.h"
@@ -217,6 +218,9 @@ private:
     std::vector<std::string> NotesLines() const;
     PmvSettings Pmv() const;
     bool ShowHint(QWidget* area, const QPoint& position, bool header);
+    CellHint RowHintAt(int n, ColumnKind kind) const;
+    // What assistive technology says of a cell besides its text.
+    std::string CellDescriptionAt(int n, int column) const;
 
     CommandChannel& channel_;
     TGetSelect& rangeDialog_;

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace vamok;
 
 namespace {
@@ -123,4 +125,48 @@ TEST(ThresholdBar, FineDustRowsHaveFixedLimits)
     EXPECT_EQ(FixedFineDustLimits(15), (BarLimits{0, 0, 20, 25}));
     EXPECT_EQ(FixedFineDustLimits(16), (BarLimits{0, 0, 20, 50}));
     EXPECT_EQ(FixedFineDustLimits(13), std::nullopt);
+}
+
+TEST(ThresholdBar, PaintsNothingOutsideItsArea)
+{
+    // Every pixel the bar changes, for small and large rects, at both ends of
+    // the scale and beyond, lies inside the area it reports; the marker
+    // clearing counts as painting (a brush unlike the canvas).
+    const QRgb canvasColour = qRgb(1, 2, 3);
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 0, 200));
+    struct Case {
+        int width, height, value;
+        bool strip, band, withPicture;
+    };
+    std::vector<Case> cases;
+    for (int height : {1, 2, 5, 9, 10, 11, 12, 17, 24, 40})
+        for (int value : {-50, 0, 37, 100, 180})
+            for (bool withPicture : {false, true})
+                cases.push_back({120, height, value, true, value % 2 == 0, withPicture});
+    cases.push_back({60, 12, 50, false, true, false});
+    for (const Case& c : cases) {
+        const ThresholdBar bar{{20, 40, 60, 80}, 0, c.value, 100, c.withPicture ? &picture : nullptr, c.strip, c.band};
+        const QRect rect(30, 30, c.width, c.height);
+        QImage image(260, 140, QImage::Format_RGB32);
+        image.fill(canvasColour);
+        QPainter painter(&image);
+        painter.setBrush(Qt::white);
+        DrawThresholdBar(painter, rect, bar);
+        painter.end();
+        const QRect area = ThresholdBarArea(rect, bar);
+        QRect painted;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != canvasColour)
+                    painted |= QRect(x, y, 1, 1);
+        ASSERT_TRUE(area.contains(painted)) << c.width << "x" << c.height << " value " << c.value
+                                            << " picture " << c.withPicture << ": painted " << painted.x() << ","
+                                            << painted.y() << " " << painted.width() << "x" << painted.height();
+        if (c.height >= 9 && c.strip) {
+            // Tight: the strip reaches the area's bottom, the marker its top.
+            EXPECT_EQ(painted.bottom(), area.bottom()) << c.height;
+            EXPECT_EQ(painted.top(), area.top()) << c.height;
+        }
+    }
 }

@@ -53,3 +53,26 @@ TEST(OnlineBars, NoBar)
     EXPECT_FALSE(OnlineBarFor(1, "", &type, ','));
     EXPECT_FALSE(OnlineBarFor(1, "   23,6", nullptr, ',')); // only the placeholder type
 }
+
+TEST(OnlineBars, RatingIsTheBandOfTheValue)
+{
+    // Limits 19, 20, 26, 27 as whole degrees; the value as the bar gets it.
+    TAPDef type;
+    type.SetName("BUER");
+    type.at(TypeColumn::RedToYellow, TypeRow::Temperature) = 19;
+    type.at(TypeColumn::YellowToGreen, TypeRow::Temperature) = 20;
+    type.at(TypeColumn::GreenToYellow, TypeRow::Temperature) = 26;
+    type.at(TypeColumn::YellowToRed, TypeRow::Temperature) = 27;
+    const std::pair<const char*, Rating> cases[] = {
+        {"   18,4", kRed},   {"   19,0", kYellow}, {"   20,0", kGreen}, {"   25,4", kGreen},
+        {"   26,0", kYellow}, {"   27,0", kRed},  {"   45,0", kRed}, // beyond the scale's end: still red
+    };
+    for (const auto& [text, expected] : cases) {
+        const auto bar = OnlineBarFor(1, text, &type, ',');
+        ASSERT_TRUE(bar) << text;
+        EXPECT_EQ(BarRating(*bar), expected) << text;
+    }
+    // Fine dust against its fixed limits 0, 0, 20, 50.
+    EXPECT_EQ(BarRating(*OnlineBarFor(20, "   12  ", &type, ',')), kGreen);
+    EXPECT_EQ(BarRating(*OnlineBarFor(20, "   35  ", &type, ',')), kYellow);
+}

@@ -1,5 +1,6 @@
 #include "core/AppState.h"
 #include "types/Rating.h"
+#include "types/RatingText.h"
 #include "types/TypeDefaults.h"
 #include "types/TypeLibrary.h"
 
@@ -146,3 +147,29 @@ TEST_F(RatingTest, BarLimitsUseFixedFineDustLimits)
 }
 
 } // namespace
+
+TEST(RatingText, SaysTheRatingAndTheHint)
+{
+    const RatingWords table{{"Bewertung: gr\xFCn", "Bewertung: gelb", "Bewertung: rot"}, {"ok", "tb", "aG"}};
+    const RatingWords online{{"Rating: green", "Rating: yellow", "Rating: red"}, {}};
+    EXPECT_EQ(SpokenRating(kGreen, table), "Bewertung: gr\xFCn (ok)");
+    EXPECT_EQ(SpokenRating(kRed, table), "Bewertung: rot (aG)");
+    EXPECT_EQ(SpokenRating(kYellow, online), "Rating: yellow");
+    EXPECT_EQ(SpokenRating(kNotRated, table), "");
+    EXPECT_EQ(SpokenRating(7, table), "");
+
+    struct Case {
+        const char* spoken;
+        const char* hint;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"Bewertung: gelb (tb)", "Taupunkt: 12,5\xB0" "C", "Bewertung: gelb (tb). Taupunkt: 12,5\xB0" "C"},
+        {"Bewertung: rot (aG)", "L\xE4rm Dauer:\r\n120 s", "Bewertung: rot (aG). L\xE4rm Dauer: 120 s"},
+        {"", "M: 120,0   U: 80,0", "M: 120,0   U: 80,0"},
+        {"Rating: green", "", "Rating: green"},
+        {"", "", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CellDescription(c.spoken, c.hint), c.expected) << c.hint;
+}

@@ -5,12 +5,19 @@
 #include "live/OnlineWindow.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
+#include "types/TypeDefaults.h"
 #include "types/TypeLibrary.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
 
 using namespace vamok;
 
@@ -33,6 +40,40 @@ public:
 };
 
 std::string Cell(QTableWidget* grid, int row) { return ToCp1252(grid->item(row, 0)->text()); }
+
+// What a value cell shows, found in a grab: the box of the text's dark grey
+// pixels and the box of the bar's coloured ones (red, yellow, green, the
+// blue marker); the white background and the grid line count as neither.
+struct CellInk {
+    QRect text;
+    QRect bar;
+};
+
+CellInk InkOf(const QImage& image, const QRect& cell)
+{
+    CellInk ink;
+    for (int y = cell.top(); y < cell.bottom(); ++y) {
+        for (int x = cell.left(); x < cell.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const int high = std::max({c.red(), c.green(), c.blue()});
+            const int low = std::min({c.red(), c.green(), c.blue()});
+            if (high - low >= 60)
+                ink.bar |= QRect(x, y, 1, 1);
+            else if (high < 200)
+                ink.text |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+QString Description(QTableWidget* grid, int row)
+{
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+    if (!table || !table->tableInterface())
+        return QStringLiteral("<no accessible table>");
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(row, 0);
+    return cell ? cell->text(QAccessible::Description) : QStringLiteral("<no cell>");
+}
 
 class OnlineWindowTest : public ::testing::Test {
 protected:
@@ -123,4 +164,68 @@ TEST_F(OnlineWindowTest, ShowsTheSimulatedInstrumentAndTellsTheWindows)
     QTRY_VERIFY_WITH_TIMEOUT(counter.absent > 0, 5000);
     online.StopPolling();
     UnregisterPresenceWindow(&counter);
+}
+
+TEST_F(OnlineWindowTest, ValuesStayReadableAboveTheirBars)
+{
+    // Values chosen against the default type's limits: every band occurs.
+    TempDir dir;
+    dir.write("s.json", R"({"model": "VAMOK altarim", "firmware": "2.10", "serial": 1234, "series": 56,
+        "flags": 1, "live": {"Temp": 21.4, "Feu": 46.8, "Lae": 62.0, "LaeM": 48.0, "Bel": 520,
+        "Fre": 78.0, "Hell": 95.0, "Battery": 3.912, "Wind": 0.05, "WindMin": 0.25, "WindT": 22.1,
+        "AnemometerBattery": 3.1}})");
+    SimProcess sim("altarim", dir.file("s.json"));
+    App().ComPortPath = sim.ptyPath();
+    App().ComPortNumber = 4;
+    PCTypes().push_back(DefaultType());
+    TAPSend link;
+    link.SelectComPort(4);
+    TOnline online(link);
+    link.OnDeviceAnswering = [&] { online.Poller().ShortenInterval(); };
+    int records = 0;
+    online.setLinks({{}, {}, {}, [&](const TVamokAPDatenStrg&) { ++records; }, {}, {}, {}});
+    online.StartPolling();
+    QTRY_VERIFY_WITH_TIMEOUT(records > 0, 8000);
+    online.StopPolling();
+    ASSERT_EQ(Cell(online.table2, 1), "   21,4");
+
+    // Rows with a bar (the others have none or no value) and their band.
+    const std::map<int, QString> rated = {
+        {1, "Bewertung: gr\u00FCn"}, {2, "Bewertung: gelb"}, {3, "Bewertung: gelb"},
+        {4, "Bewertung: gr\u00FCn"}, {5, "Bewertung: gr\u00FCn"}, {6, "Bewertung: gelb"},
+        {7, "Bewertung: gelb"},       {9, "Bewertung: gr\u00FCn"}, {10, "Bewertung: rot"},
+    };
+    for (int row = 1; row <= kOnlineRowCount; ++row) {
+        const auto it = rated.find(row);
+        EXPECT_EQ(Description(online.table2, row), it == rated.end() ? QString() : it->second) << row;
+    }
+
+    online.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&online));
+    const QString artifacts = QStringLiteral(VAMOK_TEST_ARTIFACTS);
+    ASSERT_TRUE(QDir().mkpath(artifacts));
+    for (const int zoom : {130, 100}) {
+        if (zoom == 100)
+            online.ZoomBy(70); // 130 * 100 / (200 - 70)
+        ASSERT_EQ(online.Zoom(), zoom);
+        QApplication::processEvents();
+        const int rowHeight = online.table2->rowHeight(1);
+        const int fontPixels = online.table2->font().pixelSize();
+        EXPECT_EQ(fontPixels, static_cast<int>(std::lround(rowHeight * 11.0 / 24.0))) << "zoom " << zoom;
+
+        const QImage image = online.table2->viewport()->grab().toImage();
+        ASSERT_EQ(image.devicePixelRatio(), 1.0);
+        const QString name = QStringLiteral("online-zoom%1.png").arg(zoom);
+        EXPECT_TRUE(online.grab().save(artifacts + "/" + name, "PNG")) << name.toStdString();
+        for (const auto& [row, description] : rated) {
+            const CellInk ink = InkOf(image, online.table2->visualItemRect(online.table2->item(row, 0)));
+            ASSERT_FALSE(ink.text.isEmpty()) << "zoom " << zoom << " row " << row;
+            ASSERT_FALSE(ink.bar.isEmpty()) << "zoom " << zoom << " row " << row;
+            EXPECT_FALSE(ink.text.intersects(ink.bar))
+                << "zoom " << zoom << " row " << row << ": text down to y " << ink.text.bottom()
+                << ", bar from y " << ink.bar.top();
+            // Whole digits, not their tops: about the height of a capital.
+            EXPECT_GE(ink.text.height(), fontPixels * 6 / 10) << "zoom " << zoom << " row " << row;
+        }
+    }
 }

@@ -16,12 +16,16 @@
 #include "types/TypeDefaults.h"
 #include "types/TypeLibrary.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QStatusBar>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -498,4 +502,95 @@ TEST_F(TransferWindowTest, DeleteKeyClearsTheMarkedRowsAfterAsking)
     EXPECT_EQ(table.row(6).texts.Temp, "");
     EXPECT_EQ(ToCp1252(Cell(6, ColumnKind::Type)->text()), "VAM ");
     EXPECT_EQ(table.row(7).texts.Name, "Platz 7");
+}
+
+TEST_F(TransferWindowTest, AssistiveTechnologyHearsTheRatingAndTheHint)
+{
+    Create();
+    MeasurementTable& table = window->Table();
+    table.row(1).texts.Type = "BUER";
+    table.row(1).texts.Temp = "23,5";
+    table.row(1).texts.Feu = "50,0";
+    table.row(2).texts.Type = "BUER";
+    table.row(2).texts.Temp = "35,0";
+    table.row(4).texts.Type = "BUER";
+    table.row(4).texts.Temp = "19,5";
+    window->ShowAllRows();
+
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(Grid());
+    ASSERT_TRUE(grid && grid->tableInterface());
+    const auto described = [&](int n, ColumnKind kind) {
+        QAccessibleInterface* cell = grid->tableInterface()->cellAt(n - 1, window->ColumnOf(kind));
+        return cell ? ToCp1252(cell->text(QAccessible::Description)) : std::string("<no cell>");
+    };
+    const auto named = [&](int n, ColumnKind kind) {
+        return ToCp1252(grid->tableInterface()->cellAt(n - 1, window->ColumnOf(kind))->text(QAccessible::Name));
+    };
+    EXPECT_EQ(named(1, ColumnKind::Temp), "23,5");
+    EXPECT_EQ(described(1, ColumnKind::Temp), "Bewertung: gr\xFCn (ok). Taupunkt: 12,5\xB0" "C");
+    EXPECT_EQ(described(2, ColumnKind::Temp), "Bewertung: rot (aG). Taupunkt: --,-\xB0" "C");
+    EXPECT_EQ(described(4, ColumnKind::Temp), "Bewertung: gelb (tb). Taupunkt: --,-\xB0" "C");
+    // Humidity is not rated in this type: its hint alone. Empty cells say nothing.
+    EXPECT_EQ(described(1, ColumnKind::Feu), "Taupunkt: 12,5\xB0" "C");
+    EXPECT_EQ(described(3, ColumnKind::Temp), "");
+    EXPECT_EQ(described(1, ColumnKind::Name), "");
+
+    // The description follows the types and the window's list without the
+    // rows being shown again.
+    window->Lang->item(115)->setText(QStringLiteral("Rating: green"));
+    EXPECT_EQ(described(1, ColumnKind::Temp), "Rating: green (ok). Taupunkt: 12,5\xB0" "C");
+    ResetPCTypes();
+    EXPECT_EQ(described(1, ColumnKind::Temp), "Taupunkt: 12,5\xB0" "C");
+}
+
+TEST_F(TransferWindowTest, HeadingsStartAtTheLeftAndShowInFullAsTooltip)
+{
+    Create();
+    QHeaderView* header = Grid()->horizontalHeader();
+    EXPECT_EQ(header->defaultAlignment(), Qt::AlignLeft | Qt::AlignVCenter);
+    const QImage image = header->viewport()->grab().toImage();
+    ASSERT_EQ(image.devicePixelRatio(), 1.0);
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral(VAMOK_TEST_ARTIFACTS)));
+    EXPECT_TRUE(window->grab().save(QStringLiteral(VAMOK_TEST_ARTIFACTS "/transfer-headers.png"), "PNG"));
+    int checked = 0;
+    int tooLong = 0;
+    for (int c = 1; c < Grid()->columnCount(); ++c) {
+        const int left = header->sectionViewportPosition(c);
+        const int width = header->sectionSize(c);
+        if (header->isSectionHidden(c) || left < 0 || left + width > image.width())
+            continue;
+        const QString heading = Grid()->horizontalHeaderItem(c)->text();
+        // The first column with dark text pixels: just inside the section's
+        // left edge, whether the heading fits or is cut at its end.
+        int first = -1;
+        for (int x = left; x < left + width && first < 0; ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (qGray(image.pixel(x, y)) < 110) {
+                    first = x - left;
+                    break;
+                }
+        ASSERT_GE(first, 0) << heading.toStdString();
+        EXPECT_GE(first, 2) << heading.toStdString() << ": cut on the left";
+        EXPECT_LE(first, 8) << heading.toStdString() << ": not at the left";
+        if (QFontMetrics(header->font()).horizontalAdvance(heading) > width)
+            ++tooLong;
+        ++checked;
+
+        // The full heading; the air-velocity series add their height.
+        EXPECT_TRUE(Grid()->model()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString().startsWith(heading))
+            << heading.toStdString();
+    }
+    EXPECT_GT(checked, 8);
+    EXPECT_GT(tooLong, 0) << "no heading wider than its column: the cut case went untested";
+
+    // Hovering shows the full heading (the air-velocity series with their height).
+    const int series = window->ColumnOf(ColumnKind::WindIII);
+    ASSERT_GE(series, 0);
+    Grid()->scrollTo(Grid()->model()->index(0, series));
+    const QPoint at(header->sectionViewportPosition(series) + 5, header->height() / 2);
+    QHelpEvent help(QEvent::ToolTip, at, header->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(header->viewport(), &help);
+    EXPECT_EQ(ToCp1252(window->StatusBar1->currentMessage()), "Luftg III.(3Min) - 1,1m ");
+    EXPECT_EQ(ToCp1252(Grid()->model()->headerData(series, Qt::Horizontal, Qt::ToolTipRole).toString()),
+              "Luftg III.(3Min) - 1,1m ");
 }
