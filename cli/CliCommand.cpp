@@ -100,7 +100,8 @@ ExitCode CliArguments::UsageError(const std::string& reason) const
 
 ExitCode UsageError(const CliCommand& command, const std::string& reason)
 {
-    std::fprintf(stderr, "vamok-cli %s: %s\nusage: vamok-cli %s\n", command.name.c_str(), reason.c_str(),
+    // One line, so that a script's log keeps reason and usage together.
+    std::fprintf(stderr, "vamok-cli %s: %s; usage: vamok-cli %s\n", command.name.c_str(), reason.c_str(),
                  command.synopsis.c_str());
     return ExitCode::Usage;
 }

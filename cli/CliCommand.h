@@ -49,7 +49,7 @@ private:
     std::vector<std::string> operands_;
 };
 
-// "vamok-cli NAME: reason" and the command's usage line on stderr.
+// "vamok-cli NAME: reason; usage: vamok-cli SYNOPSIS" on stderr.
 ExitCode UsageError(const CliCommand& command, const std::string& reason);
 
 // Parses `args` (the words after the command's name) by the command's
