@@ -28,21 +28,6 @@ std::string Spelling(const QString& name, const QStringList& args)
     return Local("-" + name);
 }
 
-} // namespace
-
-std::string ParseProblem(const QCommandLineParser& parser, const QStringList& args)
-{
-    const QStringList unknown = parser.unknownOptionNames();
-    if (unknown.isEmpty())
-        return Local(parser.errorText());
-    std::string names;
-    for (const QString& name : unknown)
-        names += (names.empty() ? "'" : ", '") + Spelling(name, args) + "'";
-    return (unknown.size() == 1 ? "unknown option " : "unknown options ") + names;
-}
-
-namespace {
-
 // A value option given twice leaves open which one was meant.
 std::optional<std::string> RepeatedOption(const CliCommand& command, const QCommandLineParser& parser)
 {
@@ -73,6 +58,17 @@ void AppendTable(std::string& help, const char* heading, const std::vector<std::
 }
 
 } // namespace
+
+std::string ParseProblem(const QCommandLineParser& parser, const QStringList& args)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty())
+        return Local(parser.errorText());
+    std::string names;
+    for (const QString& name : unknown)
+        names += (names.empty() ? "'" : ", '") + Spelling(name, args) + "'";
+    return (unknown.size() == 1 ? "unknown option " : "unknown options ") + names;
+}
 
 CliArguments::CliArguments(const CliCommand& command, const QCommandLineParser& parser)
     : command_(command), parser_(parser)

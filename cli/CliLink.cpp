@@ -27,6 +27,15 @@ public:
     bool AskYes(const std::string&, const std::string&) override { return false; }
 };
 
+void LoadForRating(const std::string& path)
+{
+    // A missing file gives the predefined type alone, as in the program.
+    StderrReporter reporter;
+    LoadTypeFile(path, reporter);
+}
+
+std::string UserLibrary() { return AppDataFolder() + kLibraryFileName; }
+
 } // namespace
 
 std::vector<CliOption> LinkOptionList()
@@ -77,19 +86,6 @@ void OpenLink(TAPSend& layer, const LinkOptions& o)
         std::fprintf(stderr, "vamok-cli: %s\n", e.what());
     }
 }
-
-namespace {
-
-void LoadForRating(const std::string& path)
-{
-    // A missing file gives the predefined type alone, as in the program.
-    StderrReporter reporter;
-    LoadTypeFile(path, reporter);
-}
-
-std::string UserLibrary() { return AppDataFolder() + kLibraryFileName; }
-
-} // namespace
 
 void LoadTypesForRating(const std::string& library)
 {
