@@ -2,6 +2,7 @@
 // format out (kind by OUT's extension). vamok-cli show FILE [--json]: the
 // file as "Öffnen..." reads it.
 #include "cli/CliLink.h"
+#include "cli/Commands.h"
 
 #include "core/AppState.h"
 #include "core/Cp1252.h"
@@ -21,28 +22,25 @@ namespace {
 
 using namespace vamok;
 
-constexpr int kUnreadable = 4;
+const CliOption kTypesOption{{"types", "library"}, "FILE.APT",
+                             "the type library the ratings come from (default: the program's Vamok.APT)"};
 
 struct Arguments {
     std::vector<std::string> files;
     std::string types; // the type library the ratings come from (--types or --library)
-    bool json = false;
-    bool ok = true;
 };
 
-Arguments Parse(const CliArgs& args, bool allowJson)
+// The files (exactly `count`) and options; nothing after a usage error.
+std::optional<Arguments> Parse(const CliArguments& args, std::size_t count)
 {
-    Arguments a;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if ((args[i] == "--types" || args[i] == "--library") && i + 1 < args.size())
-            a.types = args[++i];
-        else if (allowJson && args[i] == "--json")
-            a.json = true;
-        else if (args[i].rfind("--", 0) == 0)
-            a.ok = false;
-        else
-            a.files.push_back(CommandLineText(args[i]));
+    if (args.operands().size() != count) {
+        args.UsageError("needs " + std::to_string(count) + (count == 1 ? " file" : " files"));
+        return std::nullopt;
     }
+    Arguments a;
+    for (const std::string& file : args.operands())
+        a.files.push_back(CommandLineText(file));
+    a.types = args.value("types").value_or("");
     return a;
 }
 
@@ -79,42 +77,36 @@ std::string RowJson(int n, const WorkplaceRow& row)
     return line + "}}";
 }
 
-} // namespace
-
-int CliConvert(const CliArgs& args)
+ExitCode Convert(const CliArguments& args)
 {
-    const Arguments a = Parse(args, false);
-    if (!a.ok || a.files.size() != 2) {
-        std::fprintf(stderr, "usage: vamok-cli convert IN OUT [--types FILE.APT]\n");
-        return 2;
-    }
-    const std::optional<DataFileContent> c = Open(a.files[0], a.types);
+    const std::optional<Arguments> a = Parse(args, 2);
+    if (!a)
+        return ExitCode::Usage;
+    const std::optional<DataFileContent> c = Open(a->files[0], a->types);
     if (!c)
-        return kUnreadable;
+        return ExitCode::Unreadable;
     const DataFileHeading heading{c->title.value_or(DefaultDataFileTexts().defaultTitle), c->notes};
-    const SaveResult saved = WriteDataFile(c->table, a.files[1], heading);
+    const SaveResult saved = WriteDataFile(c->table, a->files[1], heading);
     if (!saved.ok) {
         std::fprintf(stderr, "%s\n", TerminalText(saved.message).c_str());
-        return 1;
+        return ExitCode::Failed;
     }
-    return 0;
+    return ExitCode::Done;
 }
 
-int CliShow(const CliArgs& args)
+ExitCode Show(const CliArguments& args)
 {
-    const Arguments a = Parse(args, true);
-    if (!a.ok || a.files.size() != 1) {
-        std::fprintf(stderr, "usage: vamok-cli show FILE [--json] [--types FILE.APT]\n");
-        return 2;
-    }
-    const std::optional<DataFileContent> c = Open(a.files[0], a.types);
+    const std::optional<Arguments> a = Parse(args, 1);
+    if (!a)
+        return ExitCode::Usage;
+    const std::optional<DataFileContent> c = Open(a->files[0], a->types);
     if (!c)
-        return kUnreadable;
-    if (a.json) {
+        return ExitCode::Unreadable;
+    if (args.flag("json")) {
         std::printf("%s\n", HeadingJson(*c).c_str());
         for (int n = 1; n <= kRowCount; ++n)
             std::printf("%s\n", RowJson(n, c->table.row(n)).c_str());
-        return 0;
+        return ExitCode::Done;
     }
     std::printf("%s\n", TerminalText(c->title.value_or(DefaultDataFileTexts().defaultTitle)).c_str());
     ColumnMap none;
@@ -124,5 +116,28 @@ int CliShow(const CliArgs& args)
     std::fputs(TerminalText(rows).c_str(), stdout);
     for (const std::string& line : c->notes)
         std::printf("%s\n", TerminalText(line).c_str());
-    return 0;
+    return ExitCode::Done;
+}
+
+} // namespace
+
+CliCommand ConvertCommand()
+{
+    return {"convert",
+            "convert IN OUT [--types FILE.APT]",
+            "a data file or export IN written to OUT in the current format (.VAM or .CSV by OUT's name)",
+            {kTypesOption},
+            {{{"IN"}, "", "the data file or export to read, as \"\xC3\x96" "ffnen...\" reads it"},
+             {{"OUT"}, "", "the file to write"}},
+            Convert};
+}
+
+CliCommand ShowCommand()
+{
+    return {"show",
+            "show FILE [--json] [--types FILE.APT]",
+            "a data file or export as the table reads it",
+            {{{"json"}, "", "a heading object, then one JSON object per row"}, kTypesOption},
+            {{{"FILE"}, "", "the data file or export to read"}},
+            Show};
 }

@@ -2,6 +2,7 @@
 // the presence poller makes it, printed as the main window's status bar
 // would show it (panels 0, 1 and 2), or as one JSON object.
 #include "cli/CliLink.h"
+#include "cli/Commands.h"
 
 #include "core/AppState.h"
 #include "core/Cp1252.h"
@@ -14,7 +15,6 @@
 #include "live/PresencePoller.h"
 #include "measure/RowJson.h"
 
-#include <QCoreApplication>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -23,26 +23,21 @@ using namespace vamok;
 
 namespace {
 
-const char* const kUsage =
-    "usage: vamok-cli identify --link altarim|quadrovan|rix|ventiq|demo [--port PATH] [--json]";
 struct Arguments {
     LinkOptions link;
     bool json = false;
 };
 
-std::optional<Arguments> Parse(const CliArgs& args)
+std::optional<Arguments> Parse(const CliArguments& args)
 {
-    Arguments a;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--json")
-            a.json = true;
-        else if (!TakeLinkOption(args, i, a.link))
-            return std::nullopt;
-    }
-    if (!ValidLinkOptions(a.link))
+    const std::optional<LinkOptions> link = TakeLinkOptions(args);
+    if (!link)
         return std::nullopt;
-    return a;
+    if (!args.operands().empty()) {
+        args.UsageError("unexpected argument '" + args.operands().front() + "'");
+        return std::nullopt;
+    }
+    return Arguments{*link, args.flag("json")};
 }
 
 // The status bar's panel 2 as the poller writes it.
@@ -72,17 +67,11 @@ void Print(const StatusPanels& p, bool json)
     std::fflush(stdout);
 }
 
-} // namespace
-
-int CliIdentify(const CliArgs& args)
+ExitCode Run(const CliArguments& args)
 {
     const std::optional<Arguments> a = Parse(args);
-    if (!a) {
-        std::fprintf(stderr, "%s\n", kUsage);
-        return 2;
-    }
-    std::unique_ptr<QCoreApplication> owned;
-    EnsureCoreApplication(owned);
+    if (!a)
+        return ExitCode::Usage;
 
     // A look at the instrument leaves the user's settings (device history) alone.
     SetSettingsStore(std::make_unique<MemorySettingsStore>());
@@ -102,7 +91,21 @@ int CliIdentify(const CliArgs& args)
     Print(panels, a->json);
     if (!poller.Present()) {
         std::fprintf(stderr, "vamok-cli: no instrument answered\n");
-        return kExitNoInstrument;
+        return ExitCode::NoInstrument;
     }
-    return 0;
+    return ExitCode::Done;
+}
+
+} // namespace
+
+CliCommand IdentifyCommand()
+{
+    std::vector<CliOption> options = LinkOptionList();
+    options.push_back({{"json"}, "", "one JSON object instead of the three panels' lines"});
+    return {"identify",
+            "identify --link altarim|quadrovan|rix|ventiq|demo [--port PATH] [--json]",
+            "one identification, as the status bar shows it",
+            options,
+            {},
+            Run};
 }

@@ -9,6 +9,8 @@
 #include "types/TypeLibraryFile.h"
 #include "types/TypeReporter.h"
 
+#include <QFileInfo>
+
 #include <cstdio>
 
 using namespace vamok;
@@ -25,40 +27,39 @@ public:
     bool AskYes(const std::string&, const std::string&) override { return false; }
 };
 
+void LoadForRating(const std::string& path)
+{
+    // A missing file gives the predefined type alone, as in the program.
+    StderrReporter reporter;
+    LoadTypeFile(path, reporter);
+}
+
+std::string UserLibrary() { return AppDataFolder() + kLibraryFileName; }
+
 } // namespace
 
-bool TakeLinkOption(const CliArgs& args, std::size_t& i, LinkOptions& options)
+std::vector<CliOption> LinkOptionList()
 {
-    if (i + 1 >= args.size())
-        return false;
-    std::string* target = nullptr;
-    if (args[i] == "--link")
-        target = &options.link;
-    else if (args[i] == "--port")
-        target = &options.port;
-    else if (args[i] == "--library")
-        target = &options.library;
-    if (!target)
-        return false;
-    *target = args[++i];
-    return true;
+    return {
+        {{"link"}, "L", "altarim, quadrovan, rix, ventiq or demo (the built-in demonstration rix)"},
+        {{"port"}, "PATH", "the serial device instead of the settings' port (e.g. vamok-sim's terminal)"},
+        {{"library"}, "FILE", "the type library the ratings come from (default: the program's Vamok.APT)"},
+    };
 }
 
-bool ValidLinkOptions(const LinkOptions& o)
+std::optional<LinkOptions> TakeLinkOptions(const CliArguments& args)
 {
-    if (o.link == "demo")
-        return o.port.empty();
-    return o.link == "altarim" || o.link == "quadrovan" || o.link == "rix" || o.link == "ventiq";
-}
-
-void EnsureCoreApplication(std::unique_ptr<QCoreApplication>& owned)
-{
-    if (QCoreApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "vamok-cli";
-    static char* argv[] = {name, nullptr};
-    owned = std::make_unique<QCoreApplication>(argc, argv);
+    LinkOptions o{args.value("link").value_or(""), args.value("port").value_or(""),
+                  args.value("library").value_or("")};
+    if (o.link == "demo" && !o.port.empty()) {
+        args.UsageError("the demo link has no port");
+        return std::nullopt;
+    }
+    if (o.link != "demo" && o.link != "altarim" && o.link != "quadrovan" && o.link != "rix" && o.link != "ventiq") {
+        args.UsageError(o.link.empty() ? "--link is missing" : "unknown link '" + o.link + "'");
+        return std::nullopt;
+    }
+    return o;
 }
 
 void OpenLink(TAPSend& layer, const LinkOptions& o)
@@ -88,10 +89,12 @@ void OpenLink(TAPSend& layer, const LinkOptions& o)
 
 void LoadTypesForRating(const std::string& library)
 {
-    // A missing library (a fresh installation) gives the predefined type
-    // alone, as in the program.
-    StderrReporter reporter;
-    LoadTypeFile(library.empty() ? AppDataFolder() + kLibraryFileName : CommandLineText(library), reporter);
+    if (!library.empty())
+        LoadForRating(CommandLineText(library));
+    else if (QFileInfo::exists(FromCp1252(UserLibrary())))
+        LoadForRating(UserLibrary());
+    else
+        LoadForRating(ShippedLibraryPath());
 }
 
 std::string TerminalText(const std::string& cp1252)

@@ -2,6 +2,7 @@
 // instrument as the online window does and prints the online table after
 // every value poll.
 #include "cli/CliLink.h"
+#include "cli/Commands.h"
 
 #include "core/AppState.h"
 #include "core/Cp1252.h"
@@ -23,8 +24,6 @@ using namespace vamok;
 
 namespace {
 
-const char* const kUsage =
-    "usage: vamok-cli live --link altarim|quadrovan|rix|ventiq|demo [--port PATH] [--count N] [--json] [--library FILE]";
 // Long enough for the first identification after a slow start.
 constexpr int kOverallLimitMsPerPoll = 4000;
 
@@ -34,27 +33,24 @@ struct Arguments {
     bool json = false;
 };
 
-std::optional<Arguments> Parse(const CliArgs& args)
+std::optional<Arguments> Parse(const CliArguments& args)
 {
-    Arguments a;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (TakeLinkOption(args, i, a.link))
-            continue;
-        if (arg == "--count" && hasValue) {
-            const auto n = ParseInt32(args[++i]);
-            if (!n || *n < 1)
-                return std::nullopt;
-            a.count = *n;
-        } else if (arg == "--json") {
-            a.json = true;
-        } else {
+    const std::optional<LinkOptions> link = TakeLinkOptions(args);
+    if (!link)
+        return std::nullopt;
+    if (!args.operands().empty()) {
+        args.UsageError("unexpected argument '" + args.operands().front() + "'");
+        return std::nullopt;
+    }
+    Arguments a{*link, 1, args.flag("json")};
+    if (const std::optional<std::string> text = args.value("count")) {
+        const auto n = ParseInt32(*text);
+        if (!n || *n < 1) {
+            args.UsageError("--count needs a whole number from 1, not '" + *text + "'");
             return std::nullopt;
         }
+        a.count = *n;
     }
-    if (!ValidLinkOptions(a.link))
-        return std::nullopt;
     return a;
 }
 
@@ -70,7 +66,7 @@ public:
     {
         const PollerView& view = poller_->View();
         if (view.Face == PollerFace::Lost) {
-            app_.exit(kExitNoInstrument);
+            app_.exit(static_cast<int>(ExitCode::NoInstrument));
             return;
         }
         if (!valuesPolled_)
@@ -78,7 +74,7 @@ public:
         valuesPolled_ = false;
         Print(view);
         if (++printed_ >= a_.count)
-            app_.exit(0);
+            app_.exit(static_cast<int>(ExitCode::Done));
     }
 
 private:
@@ -101,17 +97,11 @@ private:
     int printed_ = 0;
 };
 
-} // namespace
-
-int CliLive(const CliArgs& args)
+ExitCode Run(const CliArguments& args)
 {
     const std::optional<Arguments> a = Parse(args);
-    if (!a) {
-        std::fprintf(stderr, "%s\n", kUsage);
-        return 2;
-    }
-    std::unique_ptr<QCoreApplication> owned;
-    EnsureCoreApplication(owned);
+    if (!a)
+        return ExitCode::Usage;
     QCoreApplication& app = *QCoreApplication::instance();
     // A look at the live values leaves the user's settings (device history) alone.
     SetSettingsStore(std::make_unique<MemorySettingsStore>());
@@ -124,11 +114,30 @@ int CliLive(const CliArgs& args)
     PresencePoller poller(link, timer, printer);
     printer.attach(poller);
     link.OnDeviceAnswering = [&poller] { poller.ShortenInterval(); };
-    QTimer::singleShot(kOverallLimitMsPerPoll * (a->count + 1), &app, [&app] { app.exit(kExitNoInstrument); });
+    QTimer::singleShot(kOverallLimitMsPerPoll * (a->count + 1), &app, [&app] {
+        app.exit(static_cast<int>(ExitCode::NoInstrument));
+    });
     poller.Start();
-    const int rc = app.exec();
+    const auto rc = static_cast<ExitCode>(app.exec());
     poller.Stop();
-    if (rc == kExitNoInstrument)
+    if (rc == ExitCode::NoInstrument)
         std::fprintf(stderr, "vamok-cli: no instrument answered\n");
     return rc;
+}
+
+} // namespace
+
+CliCommand LiveCommand()
+{
+    std::vector<CliOption> options = LinkOptionList();
+    options.insert(options.end(), {
+        {{"count"}, "N", "the number of value polls to print (default 1)"},
+        {{"json"}, "", "one JSON object per poll instead of the table's lines"},
+    });
+    return {"live",
+            "live --link altarim|quadrovan|rix|ventiq|demo [--port PATH] [--count N] [--json] [--library FILE]",
+            "the online table after each value poll",
+            options,
+            {},
+            Run};
 }

@@ -10,6 +10,7 @@
 #include "types/FixedText.h"
 
 #include <cmath>
+#include <iterator>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -18,8 +19,16 @@ namespace {
 
 using namespace vamok;
 
-constexpr const char* kUsage = "usage: vamok-cli pmv --ta C (--tr C | --tg C) --rh PCT --v M_PER_S --clo CLO "
-                               "--met MET [--globe15] [--json]";
+// The options with a number.
+const CliOption kValueOptions[] = {
+    {{"ta"}, "C", "air temperature in \xC2\xB0" "C"},
+    {{"tr"}, "C", "mean radiant temperature in \xC2\xB0" "C"},
+    {{"tg"}, "C", "globe temperature in \xC2\xB0" "C (instead of --tr)"},
+    {{"rh"}, "PCT", "relative humidity in %"},
+    {{"v"}, "M_PER_S", "air velocity in m/s"},
+    {{"clo"}, "CLO", "clothing insulation"},
+    {{"met"}, "MET", "activity"},
+};
 
 struct Arguments {
     std::map<std::string, std::string> values; // option -> text
@@ -27,33 +36,25 @@ struct Arguments {
     bool json = false;
 };
 
-std::optional<Arguments> Parse(const CliArgs& args)
+std::optional<Arguments> Parse(const CliArguments& args)
 {
-    static const char* const kValueOptions[] = {"--ta", "--tr", "--tg", "--rh", "--v", "--clo", "--met"};
-    Arguments a;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--globe15") {
-            a.globe15 = true;
-            continue;
-        }
-        if (arg == "--json") {
-            a.json = true;
-            continue;
-        }
-        bool known = false;
-        for (const char* option : kValueOptions)
-            known = known || arg == option;
-        if (!known || i + 1 >= args.size() || a.values.count(arg))
-            return std::nullopt;
-        a.values[arg] = args[++i];
+    Arguments a{{}, args.flag("globe15"), args.flag("json")};
+    for (const CliOption& option : kValueOptions) {
+        if (const std::optional<std::string> text = args.value(option.names.front()))
+            a.values["--" + option.names.front()] = *text;
     }
-    const bool hasTr = a.values.count("--tr") > 0, hasTg = a.values.count("--tg") > 0;
-    if (hasTr == hasTg)
-        return std::nullopt;
+    std::string problem;
+    if (!args.operands().empty())
+        problem = "unexpected argument '" + args.operands().front() + "'";
+    else if (a.values.count("--tr") == a.values.count("--tg"))
+        problem = "needs one of --tr and --tg";
     for (const char* required : {"--ta", "--rh", "--v", "--clo", "--met"}) {
-        if (!a.values.count(required))
-            return std::nullopt;
+        if (problem.empty() && !a.values.count(required))
+            problem = std::string(required) + " is missing";
+    }
+    if (!problem.empty()) {
+        args.UsageError(problem);
+        return std::nullopt;
     }
     return a;
 }
@@ -68,16 +69,12 @@ std::optional<int> Scaled(const std::string& text, int scale)
     return static_cast<int>(std::fmax(-1e9L, std::fmin(1e9L, scaled)));
 }
 
-} // namespace
-
-int CliPmv(const CliArgs& args)
+ExitCode Run(const CliArguments& args)
 {
     App().DecimalSep = DecimalSepFromLocale();
     const std::optional<Arguments> a = Parse(args);
-    if (!a) {
-        std::fprintf(stderr, "%s\n", kUsage);
-        return 2;
-    }
+    if (!a)
+        return ExitCode::Usage;
     const bool isGlobe = a->values.count("--tg") > 0;
     std::map<std::string, int> scaled;
     for (const auto& [option, text] : a->values) {
@@ -85,7 +82,7 @@ int CliPmv(const CliArgs& args)
         const std::optional<int> value = Scaled(text, scale);
         if (!value) {
             std::fprintf(stderr, "vamok-cli pmv: %s is not a number: '%s'\n", option.c_str(), text.c_str());
-            return 2;
+            return ExitCode::Usage;
         }
         scaled[option] = *value;
     }
@@ -104,5 +101,21 @@ int CliPmv(const CliArgs& args)
     } else {
         std::printf("PMV %s\nPPD %s\n", pmvText.c_str(), ppdText.c_str());
     }
-    return 0;
+    return ExitCode::Done;
+}
+
+} // namespace
+
+CliCommand PmvCommand()
+{
+    std::vector<CliOption> options(std::begin(kValueOptions), std::end(kValueOptions));
+    options.push_back({{"globe15"}, "", "--tg was measured with the 15 cm globe (default: 16 cm)"});
+    options.push_back({{"json"}, "", "one JSON object"});
+    return {"pmv",
+            "pmv --ta C (--tr C | --tg C) --rh PCT --v M_PER_S --clo CLO --met MET [--globe15] [--json]",
+            "PMV and PPD of one set of conditions, as the measurement table shows them "
+            "(numbers with \".\" or the locale's separator)",
+            options,
+            {},
+            Run};
 }

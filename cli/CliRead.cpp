@@ -2,8 +2,10 @@
 //                [--out FILE.VAM|FILE.CSV] [--library FILE]:
 // "Messwerte lesen" for workplaces N..M (default 1..99), then the rows read,
 // as JSON lines or as the table's copy text, and optionally the table saved
-// as the window saves it.
+// as the window saves it. A readout that stops part-way keeps what it read
+// and exits with ExitCode::Incomplete.
 #include "cli/CliLink.h"
+#include "cli/Commands.h"
 
 #include "core/AppState.h"
 #include "core/Cp1252.h"
@@ -18,19 +20,12 @@
 #include "measure/RowJson.h"
 #include "measure/TransferTexts.h"
 
-#include <QCoreApplication>
-
 #include <cstdio>
-#include <memory>
 #include <optional>
 
 namespace {
 
 using namespace vamok;
-
-constexpr const char* kUsage =
-    "usage: vamok-cli read --link altarim|quadrovan|rix|ventiq|demo [--port PATH] [--first N] [--last M] [--json]"
-    " [--out FILE.VAM|FILE.CSV] [--library FILE]";
 
 struct Arguments {
     LinkOptions link;
@@ -40,37 +35,37 @@ struct Arguments {
     bool json = false;
 };
 
-std::optional<int> WorkplaceNumber(const std::string& text)
+// Workplaces first..last (last below first reads first alone, as the
+// readout does).
+int WantedCount(const Arguments& a)
 {
-    const std::optional<int> n = ParseInt32(text);
-    if (!n || !MeasurementTable::IsRowNumber(*n))
-        return std::nullopt;
-    return n;
+    return a.last > a.first ? a.last - a.first + 1 : 1;
 }
 
-std::optional<Arguments> Parse(const CliArgs& args)
+std::optional<Arguments> Parse(const CliArguments& args)
 {
     Arguments a;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (TakeLinkOption(args, i, a.link))
+    const std::optional<LinkOptions> link = TakeLinkOptions(args);
+    if (!link)
+        return std::nullopt;
+    a.link = *link;
+    if (!args.operands().empty()) {
+        args.UsageError("unexpected argument '" + args.operands().front() + "'");
+        return std::nullopt;
+    }
+    for (const char* option : {"first", "last"}) {
+        const std::optional<std::string> text = args.value(option);
+        if (!text)
             continue;
-        if (arg == "--json") {
-            a.json = true;
-        } else if (arg == "--out" && hasValue) {
-            a.out = args[++i];
-        } else if ((arg == "--first" || arg == "--last") && hasValue) {
-            const std::optional<int> n = WorkplaceNumber(args[++i]);
-            if (!n)
-                return std::nullopt;
-            (arg == "--first" ? a.first : a.last) = *n;
-        } else {
+        const std::optional<int> n = ParseInt32(*text);
+        if (!n || !MeasurementTable::IsRowNumber(*n)) {
+            args.UsageError(std::string("--") + option + " needs a workplace number 1 to 99, not '" + *text + "'");
             return std::nullopt;
         }
+        (option == std::string("first") ? a.first : a.last) = *n;
     }
-    if (!ValidLinkOptions(a.link))
-        return std::nullopt;
+    a.json = args.flag("json");
+    a.out = args.value("out").value_or("");
     return a;
 }
 
@@ -166,17 +161,11 @@ bool SaveTable(const MeasurementTable& table, const Arguments& a)
     return saved.ok;
 }
 
-} // namespace
-
-int CliRead(const CliArgs& args)
+ExitCode Run(const CliArguments& args)
 {
     const std::optional<Arguments> a = Parse(args);
-    if (!a) {
-        std::fprintf(stderr, "%s\n", kUsage);
-        return 2;
-    }
-    std::unique_ptr<QCoreApplication> app;
-    EnsureCoreApplication(app);
+    if (!a)
+        return ExitCode::Usage;
     App().DecimalSep = DecimalSepFromLocale();
     LoadTypesForRating(a->link.library);
 
@@ -186,7 +175,7 @@ int CliRead(const CliArgs& args)
     DeviceAnswering = true;
     if (!Identify(link)) {
         std::fprintf(stderr, "vamok-cli: no instrument answered\n");
-        return kExitNoInstrument;
+        return ExitCode::NoInstrument;
     }
 
     MeasurementTable table;
@@ -196,7 +185,34 @@ int CliRead(const CliArgs& args)
     const ReadoutResult r = readout.Run(ReadoutMode::Read, a->first, a->last, StoredPmvSettings());
     PrintRows(table, *a, r);
     if (!a->out.empty() && !SaveTable(table, *a))
-        return 1;
-    // The instrument answered; rows it did not deliver were reported above.
-    return r.rowsRead.empty() ? kExitNoInstrument : 0;
+        return ExitCode::Failed;
+    // The instrument answered; rows it did not deliver were named above.
+    const int read = static_cast<int>(r.rowsRead.size());
+    if (read == 0)
+        return ExitCode::NoInstrument;
+    if (read < WantedCount(*a))
+        return ReportIncomplete(read, WantedCount(*a), "workplaces read",
+                                r.unansweredRows > 0 ? "the instrument stopped answering"
+                                                     : "the instrument sent records that could not be decoded");
+    return ExitCode::Done;
+}
+
+} // namespace
+
+CliCommand ReadCommand()
+{
+    std::vector<CliOption> options = LinkOptionList();
+    options.insert(options.end(), {
+        {{"first"}, "N", "the first workplace to read (default 1)"},
+        {{"last"}, "M", "the last workplace to read (default 99)"},
+        {{"json"}, "", "one JSON object per row instead of the table's copy text"},
+        {{"out"}, "FILE.VAM|FILE.CSV", "also save the table as \"Speichern unter...\" saves it"},
+    });
+    return {"read",
+            "read --link altarim|quadrovan|rix|ventiq|demo [--port PATH] [--first N] [--last M] [--json]"
+            " [--out FILE.VAM|FILE.CSV] [--library FILE]",
+            "\"Messwerte lesen\": the instrument's stored workplaces N..M, the rows read on stdout",
+            options,
+            {},
+            Run};
 }

@@ -1,6 +1,7 @@
 // vamok-cli types list | show NAME | import FILE | export FILE [--library FILE]
 // The PC type library (default: Vamok.APT in the application data folder).
 #include "cli/CliLink.h"
+#include "cli/Commands.h"
 
 #include "core/AppState.h"
 #include "core/Cp1252.h"
@@ -21,39 +22,31 @@ namespace {
 
 using namespace vamok;
 
-constexpr const char* kUsage = "usage: vamok-cli types list | show NAME | import FILE | export FILE [--library FILE]";
-
 struct Arguments {
     std::string action;
     std::string operand;
     std::string library;
 };
 
-std::optional<Arguments> Parse(const CliArgs& args)
+std::optional<Arguments> Parse(const CliArguments& args)
 {
-    Arguments a;
-    std::vector<std::string> words;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--library") {
-            if (i + 1 >= args.size() || !a.library.empty())
-                return std::nullopt;
-            a.library = args[++i];
-        } else {
-            words.push_back(args[i]);
-        }
+    const std::vector<std::string>& words = args.operands();
+    if (words.empty()) {
+        args.UsageError("needs an action");
+        return std::nullopt;
     }
-    if (words.empty())
-        return std::nullopt;
-    a.action = words[0];
+    Arguments a{words[0], "", args.value("library").value_or(AppDataFolder() + kLibraryFileName)};
     const bool needsOperand = a.action == "show" || a.action == "import" || a.action == "export";
-    if (a.action != "list" && !needsOperand)
+    if (a.action != "list" && !needsOperand) {
+        args.UsageError("unknown action '" + a.action + "'");
         return std::nullopt;
-    if (words.size() != (needsOperand ? 2u : 1u))
+    }
+    if (words.size() != (needsOperand ? 2u : 1u)) {
+        args.UsageError(needsOperand ? a.action + " needs one name" : "list takes no name");
         return std::nullopt;
+    }
     if (needsOperand)
         a.operand = words[1];
-    if (a.library.empty())
-        a.library = AppDataFolder() + kLibraryFileName;
     return a;
 }
 
@@ -68,25 +61,25 @@ public:
     bool AskYes(const std::string&, const std::string&) override { return true; }
 };
 
-int List()
+ExitCode List()
 {
     for (std::size_t i = 1; i < PCTypes().size(); ++i)
         std::printf("%s\n", TerminalText(PCTypes()[i].Name).c_str());
-    return 0;
+    return ExitCode::Done;
 }
 
-int Show(const std::string& name)
+ExitCode Show(const std::string& name)
 {
     const int index = FindType(PCTypes(), CommandLineText(name));
     if (index < 0) {
         std::fprintf(stderr, "vamok-cli types: no type named '%s'\n", name.c_str());
-        return 1;
+        return ExitCode::Failed;
     }
     const TAPDef& type = PCTypes()[static_cast<std::size_t>(index)];
     std::printf("%s\n", TerminalText(type.Name).c_str());
     for (int row = 1; row <= kTypeRowCount; ++row)
         std::printf("%2d %s: %s\n", row, TerminalText(TypeRowLabel(row)).c_str(), TerminalText(TypeRowLine(type, row)).c_str());
-    return 0;
+    return ExitCode::Done;
 }
 
 bool LoadedWhole(const TypeLoadResult& result)
@@ -94,30 +87,42 @@ bool LoadedWhole(const TypeLoadResult& result)
     return result.status != TypeFileStatus::Damaged && result.status != TypeFileStatus::Unreadable;
 }
 
-} // namespace
-
-int CliTypes(const CliArgs& args)
+ExitCode Run(const CliArguments& args)
 {
     App().DecimalSep = DecimalSepFromLocale();
     const std::optional<Arguments> a = Parse(args);
-    if (!a) {
-        std::fprintf(stderr, "%s\n", kUsage);
-        return 2;
-    }
+    if (!a)
+        return ExitCode::Usage;
     ConsoleReporter reporter;
     const std::string library = CommandLineText(a->library);
     if (a->action == "import")
-        return ImportTypeFile(CommandLineText(a->operand), reporter, false, library) ? 0 : 1;
+        return ImportTypeFile(CommandLineText(a->operand), reporter, false, library) ? ExitCode::Done
+                                                                                      : ExitCode::Failed;
 
     const TypeLoadResult loaded = LoadLibrary(reporter, library);
-    int status = 0;
+    ExitCode status = ExitCode::Done;
     if (a->action == "list")
         status = List();
     else if (a->action == "show")
         status = Show(a->operand);
     else
-        status = SaveTypeFile(CommandLineText(a->operand), reporter) ? 0 : 1;
+        status = SaveTypeFile(CommandLineText(a->operand), reporter) ? ExitCode::Done : ExitCode::Failed;
     // A library that could not be read whole was reported; the command
     // worked on what was read but says that it is incomplete.
-    return status == 0 && !LoadedWhole(loaded) ? 1 : status;
+    return status == ExitCode::Done && !LoadedWhole(loaded) ? ExitCode::Failed : status;
+}
+
+} // namespace
+
+CliCommand TypesCommand()
+{
+    return {"types",
+            "types list | show NAME | import FILE | export FILE [--library FILE]",
+            "the PC type library",
+            {{{"library"}, "FILE", "the library to work on (default: the program's Vamok.APT)"}},
+            {{{"list"}, "", "the names of the types, in library order"},
+             {{"show NAME"}, "", "one type row by row"},
+             {{"import FILE"}, "", "replace the library with FILE, keeping the old one as .bak"},
+             {{"export FILE"}, "", "write the library to FILE in the current format"}},
+            Run};
 }

@@ -1,26 +1,12 @@
 #pragma once
-// Entry points of the vamok-cli commands; each lives in its own Cli*.cpp.
-// Exit codes: 0 success, 1 the operation failed, 2 bad usage.
-#include <string>
-#include <vector>
+// The vamok-cli commands, each declared in its own Cli*.cpp (name, options,
+// help text, entry point); main.cpp lists them.
+#include "cli/CliCommand.h"
 
-using CliArgs = std::vector<std::string>;
-
-// CliFiles.cpp: data files and exports.
-int CliConvert(const CliArgs& args);
-int CliShow(const CliArgs& args);
-
-// CliRead.cpp: the instrument's stored workplaces.
-int CliRead(const CliArgs& args);
-
-// CliPmv.cpp: PMV and PPD of one set of conditions.
-int CliPmv(const CliArgs& args);
-
-// CliTypes.cpp: the PC type library.
-int CliTypes(const CliArgs& args);
-
-// CliLive.cpp: the live values as the online window polls them.
-int CliLive(const CliArgs& args);
-
-// CliIdentify.cpp: one identification as the presence poller makes it.
-int CliIdentify(const CliArgs& args);
+CliCommand ReadCommand();     // CliRead.cpp: the instrument's stored workplaces
+CliCommand ConvertCommand();  // CliFiles.cpp: data files and exports
+CliCommand ShowCommand();     // CliFiles.cpp
+CliCommand PmvCommand();      // CliPmv.cpp: PMV and PPD of one set of conditions
+CliCommand LiveCommand();     // CliLive.cpp: the live values as the online window polls them
+CliCommand IdentifyCommand(); // CliIdentify.cpp: one identification as the presence poller makes it
+CliCommand TypesCommand();    // CliTypes.cpp: the PC type library

@@ -23,6 +23,8 @@ std::string FaultInjector::noise()
 std::string FaultInjector::shape(const Answer& answer)
 {
     ++commands_;
+    if (options_.silentAfter > 0 && commands_ > options_.silentAfter)
+        return {};
     if (options_.ignoreEvery > 0 && commands_ % options_.ignoreEvery == 0)
         return {};
     if (answer.reply.empty())

@@ -10,6 +10,7 @@ struct FaultOptions {
     int ignoreEvery = 0;  // every Nth command gets no answer (0: never)
     int corruptEvery = 0; // every Nth answer is damaged (0: never)
     bool garbage = false; // noise bytes before every answer
+    int silentAfter = 0;  // every command after the Nth gets no answer (0: never)
 };
 
 // Turns the instrument's answers into the bytes that go on the line.

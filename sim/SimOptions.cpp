@@ -6,7 +6,8 @@ namespace vamok::sim {
 
 const char* const kUsage =
     "usage: vamok-sim --dialect altarim|quadrovan|rix|ventiq --state FILE [--record OUT.json]\n"
-    "                 [--ignore-every N] [--corrupt-every N] [--garbage] [--delay MS] [--pace]\n";
+    "                 [--ignore-every N] [--corrupt-every N] [--silent-after N] [--garbage]\n"
+    "                 [--delay MS] [--pace]\n";
 
 namespace {
 std::optional<int> Count(const std::string& text)
@@ -16,6 +17,20 @@ std::optional<int> Count(const std::string& text)
     if (ec != std::errc() || end != text.data() + text.size() || value < 0)
         return std::nullopt;
     return value;
+}
+
+// The field a whole-number option sets; nothing for other options.
+int* CountOption(const std::string& name, SimOptions& o)
+{
+    if (name == "--ignore-every")
+        return &o.serve.faults.ignoreEvery;
+    if (name == "--corrupt-every")
+        return &o.serve.faults.corruptEvery;
+    if (name == "--silent-after")
+        return &o.serve.faults.silentAfter;
+    if (name == "--delay")
+        return &o.serve.delayMs;
+    return nullptr;
 }
 } // namespace
 
@@ -50,14 +65,13 @@ std::optional<SimOptions> ParseOptions(const std::vector<std::string>& args, std
             o.statePath = value;
         } else if (a == "--record") {
             o.serve.recordPath = value;
-        } else if (a == "--ignore-every" || a == "--corrupt-every" || a == "--delay") {
+        } else if (int* count = CountOption(a, o)) {
             const auto n = Count(value);
             if (!n) {
                 error = a + " needs a whole number, not " + value;
                 return std::nullopt;
             }
-            (a == "--ignore-every" ? o.serve.faults.ignoreEvery
-                                   : a == "--corrupt-every" ? o.serve.faults.corruptEvery : o.serve.delayMs) = *n;
+            *count = *n;
         } else {
             error = "unknown option: " + a;
             return std::nullopt;

@@ -61,7 +61,7 @@ bool ImportTypeFile(const std::string& source, TypeReporter& reporter, bool star
 
 bool ImportFromProgramFolder(TypeReporter& reporter, bool startupCheck)
 {
-    const std::string source = App().ProgramPath + kLibraryFileName;
+    const std::string source = ShippedLibraryPath();
     if (!QFileInfo::exists(FromCp1252(source))) {
         if (!startupCheck)
             reporter.Message("Achtung", "Keine Typdefinitionen gefunden unter:\r\n" + App().ProgramPath

@@ -13,6 +13,11 @@ std::string LibraryPath()
     return App().AppDataPath + kLibraryFileName;
 }
 
+std::string ShippedLibraryPath()
+{
+    return App().ProgramPath + kLibraryFileName;
+}
+
 std::string BackupName(const std::string& path)
 {
     return UniqueFileName(path + ".bak");

@@ -11,6 +11,10 @@ inline constexpr const char* kLibraryFileName = "Vamok.APT";
 // App().AppDataPath + "Vamok.APT".
 std::string LibraryPath();
 
+// The library shipped beside the program, App().ProgramPath + "Vamok.APT":
+// what the first start imports.
+std::string ShippedLibraryPath();
+
 // LoadTypeFile on the library. A library that stopped on a bad line or
 // could not be opened is moved aside to a ".bak" name (and reported), so
 // that the next save cannot overwrite it with the part that was read.

@@ -4,6 +4,9 @@
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
@@ -59,8 +62,9 @@ std::string Field(const std::string& jsonLine, const std::string& key)
 } // namespace
 
 // The table computes PMV from the row type's clothing and activity. A fresh
-// installation has no library file, and the program then works with the
-// built-in "VAM " type, so the readout must not show the invalid 655.35.
+// installation has no library file of the user's; the ratings then come
+// from the shipped library, whose "VAM " is the built-in type, so the
+// readout must not show the invalid 655.35.
 TEST_F(CliEndToEnd, ReadComputesThePmvOfARowOfTypeVam)
 {
     work.write("s.json", kState);
@@ -72,6 +76,37 @@ TEST_F(CliEndToEnd, ReadComputesThePmvOfARowOfTypeVam)
     // 3-minute air velocities is 0.06 m/s.
     // vamok-cli pmv --ta 24.7 --tg 25.3 --rh 63.6 --v 0.06 --clo 0.6 --met 1.3 gives 0.56.
     EXPECT_EQ(Field(r.out, "PMV1"), "0.56") << r.out;
+}
+
+// The demo instrument's workplaces have the types of the library shipped
+// beside the program. Without a library of the user's, the demo link rates
+// with that one, as the first start imports it, and leaves the user's
+// folder alone; a library of the user's wins.
+TEST_F(CliEndToEnd, DemoReadoutInAFreshHomeUsesTheShippedLibrary)
+{
+    // Workplace 1 "Empfang", type "BUER": 23.4 °C, globe 24.3 °C, 41.0 %, air
+    // velocities 0.05, 0.07, 0.09 m/s. "BUER" in dist/Vamok.APT: 0.50 0.80
+    // 1.10 clo, 1.20 met.
+    // vamok-cli pmv --ta 23.4 --tg 24.3 --rh 41.0 --v 0.07 --clo 0.5 --met 1.2 gives -0.26.
+    const CliRun fresh = Run({"read", "--link", "demo", "--last", "1", "--json"});
+    ASSERT_EQ(fresh.exitCode, 0) << fresh.err;
+    EXPECT_EQ(Field(fresh.out, "Type"), "BUER") << fresh.out;
+    EXPECT_EQ(Field(fresh.out, "PMV1"), "-0.26") << fresh.out;
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(home.path() + ".local/share/QAL/VAMOK/Vamok.APT")));
+
+    // The user's library, with 1.00 clo in the first column of "BUER".
+    QFile shipped(QStringLiteral(VAMOK_TEST_DATA "/../../dist/Vamok.APT"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    std::string library = shipped.readAll().toStdString();
+    const std::size_t clo = library.find("0,50;0,80;1,10;1,20;441,15", library.find("\r\nBUER\r\n"));
+    ASSERT_NE(clo, std::string::npos);
+    library.replace(clo, 4, "1,00");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(home.path() + ".local/share/QAL/VAMOK")));
+    home.write(".local/share/QAL/VAMOK/Vamok.APT", library);
+    // vamok-cli pmv --ta 23.4 --tg 24.3 --rh 41.0 --v 0.07 --clo 1.0 --met 1.2 gives 0.52.
+    const CliRun own = Run({"read", "--link", "demo", "--last", "1", "--json"});
+    ASSERT_EQ(own.exitCode, 0) << own.err;
+    EXPECT_EQ(Field(own.out, "PMV1"), "0.52") << own.out;
 }
 
 // The online window takes clothing and activity from PC type 1 ("VAM ").

@@ -127,6 +127,54 @@ TEST(CliRead, DroppedAnswersAreAskedForAgain)
     EXPECT_EQ(r.lines.size(), 5u);
 }
 
+// The rix answers the identification's two commands and then one command per
+// workplace until it falls silent: the rows it delivered are printed and
+// saved, and the exit code says that the readout is incomplete.
+TEST(CliRead, InstrumentFallingSilentPartWayGivesAnIncompleteReadout)
+{
+    struct Case {
+        int first, last;
+        const char* silentAfter;
+        std::size_t rowsRead;
+        const char* message;
+    };
+    const Case cases[] = {
+        {1, 99, "32", 30, "incomplete: 30 of 99 workplaces read; the instrument stopped answering\n"},
+        {50, 60, "7", 5, "incomplete: 5 of 11 workplaces read; the instrument stopped answering\n"},
+    };
+    const auto workplaces = VariedWorkplaces(99);
+    for (const Case& c : cases) {
+        TempDir dir;
+        dir.write("state.json", SimStateJson("3.0.0", workplaces));
+        SimProcess sim("rix", dir.file("state.json"), {"--silent-after", c.silentAfter});
+        const CliRun r = RunCli({"--link", "rix", "--port", QString::fromStdString(sim.ptyPath()), "--first",
+                                 QString::number(c.first), "--last", QString::number(c.last), "--json", "--out",
+                                 QString::fromStdString(dir.file("part.VAM"))});
+        EXPECT_EQ(r.exitCode, 5) << r.errors;
+        EXPECT_NE(r.errors.find(c.message), std::string::npos) << r.errors;
+        ASSERT_EQ(r.lines.size(), c.rowsRead) << r.errors;
+        for (std::size_t i = 0; i < c.rowsRead; ++i)
+            ExpectJsonRow(r.lines[i], "rix", "3.0.0", workplaces[static_cast<std::size_t>(c.first - 1) + i]);
+
+        // The file holds the rows read and nothing of the rows lost.
+        QProcess show;
+        show.start(QStringLiteral(VAMOK_CLI_BINARY), {"show", QString::fromStdString(dir.file("part.VAM")), "--json"});
+        ASSERT_TRUE(show.waitForFinished(60000));
+        ASSERT_EQ(show.exitCode(), 0) << show.readAllStandardError().toStdString();
+        const QList<QByteArray> shown = show.readAllStandardOutput().split('\n');
+        ASSERT_GE(shown.size(), 100);
+        const int lastRead = c.first + static_cast<int>(c.rowsRead) - 1;
+        for (int n = c.first; n <= lastRead + 1; ++n) {
+            const QJsonObject back = QJsonDocument::fromJson(shown[n]).object();
+            const QJsonObject read =
+                n <= lastRead ? QJsonDocument::fromJson(QByteArray::fromStdString(r.lines[std::size_t(n - c.first)])).object()
+                              : QJsonObject{{"Name", ""}, {"Temp", ""}};
+            for (const char* field : {"Name", "Temp"})
+                EXPECT_EQ(back.value(field), read.value(field)) << "row " << n << " " << field;
+        }
+    }
+}
+
 TEST(CliRead, OutWritesTheDataFileThatShowReadsBack)
 {
     TempDir dir;

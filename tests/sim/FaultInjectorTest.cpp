@@ -22,6 +22,18 @@ TEST(SimFaults, IgnoreEveryNthCommand)
     EXPECT_EQ(pattern, "AA-AA-A");
 }
 
+TEST(SimFaults, SilentAfterNCommandsForGood)
+{
+    FaultOptions options;
+    options.silentAfter = 3;
+    options.ignoreEvery = 2;
+    FaultInjector faults(options);
+    std::string pattern;
+    for (int i = 0; i < 7; ++i)
+        pattern += faults.shape(FramedAnswer("SER")).empty() ? '-' : 'A';
+    EXPECT_EQ(pattern, "A-A----");
+}
+
 TEST(SimFaults, CorruptFramedChecksumStaysUpperCaseButWrong)
 {
     FaultInjector faults({0, 2, false});

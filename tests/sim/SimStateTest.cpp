@@ -103,7 +103,7 @@ TEST(SimOptions, CommandLine)
 {
     std::string error;
     const auto o = ParseOptions({"--dialect", "ventiq", "--state", "s.json", "--record", "r.json", "--ignore-every",
-                                 "3", "--corrupt-every", "4", "--garbage", "--delay", "25", "--pace"},
+                                 "3", "--corrupt-every", "4", "--garbage", "--delay", "25", "--pace", "--silent-after", "31"},
                                 error);
     ASSERT_TRUE(o) << error;
     EXPECT_EQ(o->dialect, Dialect::Ventiq);
@@ -111,6 +111,7 @@ TEST(SimOptions, CommandLine)
     EXPECT_EQ(o->serve.recordPath, "r.json");
     EXPECT_EQ(o->serve.faults.ignoreEvery, 3);
     EXPECT_EQ(o->serve.faults.corruptEvery, 4);
+    EXPECT_EQ(o->serve.faults.silentAfter, 31);
     EXPECT_TRUE(o->serve.faults.garbage);
     EXPECT_EQ(o->serve.delayMs, 25);
     EXPECT_TRUE(o->serve.pace);
