@@ -3,20 +3,13 @@
 
 #include <hidapi/hidapi.h>
 
+#include <QString>
 #include <cerrno>
 #include <unistd.h>
 
 namespace vamok {
 
 namespace {
-
-std::string Narrow(const wchar_t* text)
-{
-    std::string out;
-    for (; text && *text; ++text)
-        out += *text < 0x100 ? static_cast<char>(*text) : '?';
-    return out;
-}
 
 class HidApiDevice : public HidDevice {
 public:
@@ -64,8 +57,8 @@ public:
         hid_device_info* list = hid_enumerate(vendorId, productId);
         for (hid_device_info* d = list; d; d = d->next) {
             out.push_back({d->path ? d->path : "", d->vendor_id, d->product_id,
-                           Narrow(d->serial_number), Narrow(d->manufacturer_string),
-                           Narrow(d->product_string)});
+                           WideToUtf8(d->serial_number), WideToUtf8(d->manufacturer_string),
+                           WideToUtf8(d->product_string)});
         }
         hid_free_enumeration(list);
         return out;
@@ -92,5 +85,10 @@ public:
 } // namespace
 
 std::unique_ptr<HidBackend> MakeHidApiBackend() { return std::make_unique<HidApiBackend>(); }
+
+std::string WideToUtf8(const wchar_t* text)
+{
+    return text ? QString::fromWCharArray(text).toStdString() : std::string();
+}
 
 } // namespace vamok

@@ -11,6 +11,7 @@ namespace vamok {
 
 using HidReport = std::vector<std::uint8_t>;
 
+// What enumeration tells about one device; the strings are UTF-8.
 struct HidDeviceInfo {
     std::string path;
     std::uint16_t vendorId = 0;
@@ -44,5 +45,9 @@ public:
 
 // The hidapi (hidraw) backend.
 std::unique_ptr<HidBackend> MakeHidApiBackend();
+
+// A device string as hidapi gives it (wide characters) in UTF-8; characters
+// that are no valid code point become U+FFFD.
+std::string WideToUtf8(const wchar_t* text);
 
 } // namespace vamok

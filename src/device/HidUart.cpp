@@ -4,8 +4,8 @@
 
 #include <QDeadlineTimer>
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace vamok {
 
@@ -18,11 +18,52 @@ struct HidUartDevice {
 
 namespace {
 
-std::string Hex4(std::uint16_t value)
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Paths compared with their digit runs as numbers, so that hidraw2 comes
+// before hidraw10 and a device keeps its place when others come and go.
+bool NaturalLess(const std::string& a, const std::string& b)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "%04x", value);
-    return text;
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (IsDigit(a[i]) && IsDigit(b[j])) {
+            const std::size_t iStart = i, jStart = j;
+            while (i < a.size() && a[i] == '0')
+                ++i;
+            while (j < b.size() && b[j] == '0')
+                ++j;
+            const std::size_t iDigits = i, jDigits = j;
+            while (i < a.size() && IsDigit(a[i]))
+                ++i;
+            while (j < b.size() && IsDigit(b[j]))
+                ++j;
+            const std::string_view x(a.data() + iDigits, i - iDigits);
+            const std::string_view y(b.data() + jDigits, j - jDigits);
+            if (x.size() != y.size())
+                return x.size() < y.size();
+            if (x != y)
+                return x < y;
+            if (i - iStart != j - jStart) // equal values: fewer leading zeros first
+                return i - iStart < j - jStart;
+            continue;
+        }
+        if (a[i] != b[j])
+            return a[i] < b[j];
+        ++i;
+        ++j;
+    }
+    return a.size() - i < b.size() - j;
+}
+
+// Drops the input reports already queued on the host; false on an I/O error.
+bool DropQueuedReports(HidDevice& hid)
+{
+    HidReport report;
+    do {
+        if (!hid.ReadReport(report, 0))
+            return false;
+    } while (!report.empty());
+    return true;
 }
 
 } // namespace
@@ -36,57 +77,21 @@ bool HidUartLibrary::Valid(HID_UART_DEVICE device) const
                        [device](const auto& d) { return d.get() == device; });
 }
 
-std::vector<HidDeviceInfo> HidUartLibrary::Devices(std::uint16_t vid, std::uint16_t pid)
+std::vector<HidDeviceInfo> HidUartLibrary::HidUart_GetDevices(std::uint16_t vid, std::uint16_t pid)
 {
     auto devices = backend_->Enumerate(vid, pid);
-    // A stable order keeps device numbers from jumping between calls.
     std::sort(devices.begin(), devices.end(),
-              [](const auto& a, const auto& b) { return a.path < b.path; });
+              [](const auto& a, const auto& b) { return NaturalLess(a.path, b.path); });
     return devices;
 }
 
-HID_UART_STATUS HidUartLibrary::HidUart_GetNumDevices(unsigned* numDevices, std::uint16_t vid,
-                                                      std::uint16_t pid)
-{
-    if (!numDevices)
-        return HID_UART_INVALID_PARAMETER;
-    *numDevices = static_cast<unsigned>(Devices(vid, pid).size());
-    return HID_UART_SUCCESS;
-}
-
-HID_UART_STATUS HidUartLibrary::HidUart_GetString(unsigned deviceNum, std::uint16_t vid,
-                                                  std::uint16_t pid, std::string& deviceString,
-                                                  unsigned option)
-{
-    const auto devices = Devices(vid, pid);
-    if (deviceNum >= devices.size())
-        return HID_UART_DEVICE_NOT_FOUND;
-    const HidDeviceInfo& d = devices[deviceNum];
-    switch (option) {
-    case HID_UART_GET_VID_STR: deviceString = Hex4(d.vendorId); break;
-    case HID_UART_GET_PID_STR: deviceString = Hex4(d.productId); break;
-    case HID_UART_GET_PATH_STR: deviceString = d.path; break;
-    case HID_UART_GET_SERIAL_STR: deviceString = d.serial; break;
-    case HID_UART_GET_MANUFACTURER_STR: deviceString = d.manufacturer; break;
-    case HID_UART_GET_PRODUCT_STR: deviceString = d.product; break;
-    default: return HID_UART_INVALID_PARAMETER;
-    }
-    if (deviceString.size() > kHidUartMaxString)
-        deviceString.resize(kHidUartMaxString);
-    return HID_UART_SUCCESS;
-}
-
-HID_UART_STATUS HidUartLibrary::HidUart_Open(HID_UART_DEVICE* device, unsigned deviceNum,
-                                             std::uint16_t vid, std::uint16_t pid)
+HID_UART_STATUS HidUartLibrary::HidUart_OpenPath(HID_UART_DEVICE* device, const std::string& path)
 {
     if (!device)
         return HID_UART_INVALID_PARAMETER;
     *device = nullptr;
-    const auto devices = Devices(vid, pid);
-    if (deviceNum >= devices.size())
-        return HID_UART_DEVICE_NOT_FOUND;
     HidOpenResult result = HidOpenResult::Failed;
-    auto hid = backend_->Open(devices[deviceNum].path, result);
+    auto hid = backend_->Open(path, result);
     if (!hid) {
         switch (result) {
         case HidOpenResult::NotFound: return HID_UART_DEVICE_NOT_FOUND;
@@ -94,9 +99,6 @@ HID_UART_STATUS HidUartLibrary::HidUart_Open(HID_UART_DEVICE* device, unsigned d
         default: return HID_UART_DEVICE_IO_FAILED;
         }
     }
-    // The bridge's UART is disabled after every power-up or reset.
-    if (!hid->SetFeature(UartEnableReport(true)))
-        return HID_UART_DEVICE_IO_FAILED;
     auto opened = std::make_unique<HidUartDevice>();
     opened->hid = std::move(hid);
     *device = opened.get();
@@ -151,6 +153,36 @@ HID_UART_STATUS HidUartLibrary::HidUart_GetUartConfig(HID_UART_DEVICE device, st
     return HID_UART_SUCCESS;
 }
 
+HID_UART_STATUS HidUartLibrary::HidUart_SetUartEnable(HID_UART_DEVICE device, bool enable)
+{
+    if (!Valid(device))
+        return HID_UART_INVALID_HANDLE;
+    return device->hid->SetFeature(UartEnableReport(enable)) ? HID_UART_SUCCESS
+                                                             : HID_UART_DEVICE_IO_FAILED;
+}
+
+HID_UART_STATUS HidUartLibrary::HidUart_GetUartStatus(HID_UART_DEVICE device, std::uint16_t* txFifo,
+                                                      std::uint16_t* rxFifo,
+                                                      std::uint8_t* errorStatus,
+                                                      std::uint8_t* lineBreakStatus)
+{
+    if (!Valid(device))
+        return HID_UART_INVALID_HANDLE;
+    if (!txFifo || !rxFifo || !errorStatus || !lineBreakStatus)
+        return HID_UART_INVALID_PARAMETER;
+    HidReport report = FeatureRequest(hidreport::kUartStatus);
+    if (!device->hid->GetFeature(report))
+        return HID_UART_DEVICE_IO_FAILED;
+    const auto status = ParseUartStatus(report);
+    if (!status)
+        return HID_UART_DEVICE_IO_FAILED;
+    *txFifo = status->txFifo;
+    *rxFifo = status->rxFifo;
+    *errorStatus = status->errors;
+    *lineBreakStatus = status->lineBreak;
+    return HID_UART_SUCCESS;
+}
+
 HID_UART_STATUS HidUartLibrary::HidUart_SetTimeouts(HID_UART_DEVICE device, unsigned readTimeoutMs,
                                                     unsigned /*writeTimeoutMs*/)
 {
@@ -171,13 +203,14 @@ HID_UART_STATUS HidUartLibrary::HidUart_Read(HID_UART_DEVICE device, std::uint8_
         return HID_UART_INVALID_PARAMETER;
     std::string data;
     data.swap(device->pending);
+    HID_UART_STATUS status = HID_UART_SUCCESS;
     const QDeadlineTimer deadline(static_cast<qint64>(device->readTimeoutMs));
     while (data.size() < numBytesToRead) {
         HidReport report;
         const int waitMs = static_cast<int>(std::max<qint64>(0, deadline.remainingTime()));
         if (!device->hid->ReadReport(report, waitMs)) {
-            *numBytesRead = 0;
-            return HID_UART_READ_ERROR;
+            status = HID_UART_READ_ERROR;
+            break;
         }
         if (report.empty())
             break;
@@ -187,6 +220,8 @@ HID_UART_STATUS HidUartLibrary::HidUart_Read(HID_UART_DEVICE device, std::uint8_
     std::memcpy(buffer, data.data(), n);
     device->pending = data.substr(n);
     *numBytesRead = static_cast<unsigned>(n);
+    if (status != HID_UART_SUCCESS)
+        return status;
     return n == numBytesToRead ? HID_UART_SUCCESS : HID_UART_READ_TIMED_OUT;
 }
 
@@ -214,12 +249,14 @@ HID_UART_STATUS HidUartLibrary::HidUart_FlushBuffers(HID_UART_DEVICE device, boo
         return HID_UART_INVALID_HANDLE;
     const std::uint8_t fifos = (flushTransmit ? hidreport::kPurgeTx : 0)
         | (flushReceive ? hidreport::kPurgeRx : 0);
-    if (flushReceive)
+    if (fifos != 0 && !device->hid->SetFeature(PurgeReport(fifos)))
+        return HID_UART_DEVICE_IO_FAILED;
+    if (flushReceive) {
         device->pending.clear();
-    if (fifos == 0)
-        return HID_UART_SUCCESS;
-    return device->hid->SetFeature(PurgeReport(fifos)) ? HID_UART_SUCCESS
-                                                       : HID_UART_DEVICE_IO_FAILED;
+        if (!DropQueuedReports(*device->hid))
+            return HID_UART_DEVICE_IO_FAILED;
+    }
+    return HID_UART_SUCCESS;
 }
 
 HID_UART_STATUS HidUartLibrary::HidUart_ReadLatch(HID_UART_DEVICE device, std::uint16_t* latchValue)

@@ -4,9 +4,17 @@
 
 namespace vamok {
 
-HidUartLink::HidUartLink(HidUartLibrary& library, unsigned deviceNum, std::uint16_t vid,
-                         std::uint16_t pid, int baud)
-    : library_(library), deviceNum_(deviceNum), vid_(vid), pid_(pid), baud_(baud)
+namespace {
+
+std::string DeviceName(const std::string& path)
+{
+    return path.empty() ? "the USB bridge" : path;
+}
+
+} // namespace
+
+HidUartLink::HidUartLink(HidUartLibrary& library, std::string path, int baud)
+    : library_(library), path_(std::move(path)), baud_(baud)
 {
 }
 
@@ -25,18 +33,28 @@ bool HidUartLink::Open(std::string* error)
     if (device_)
         return true;
     HID_UART_DEVICE device = nullptr;
-    const HID_UART_STATUS status = library_.HidUart_Open(&device, deviceNum_, vid_, pid_);
+    const HID_UART_STATUS status = library_.HidUart_OpenPath(&device, path_);
     if (!Check(status)) {
-        if (error) {
-            std::string path;
-            library_.HidUart_GetString(deviceNum_, vid_, pid_, path, HID_UART_GET_PATH_STR);
-            *error = HidOpenProblem(status, path);
-        }
+        if (error)
+            *error = HidOpenProblem(status, path_);
         return false;
     }
     device_ = device;
-    SetBaudRate(baud_);
-    Check(library_.HidUart_SetTimeouts(device_, 0, kWriteTimeoutMs));
+    // The UART runs only once it has the instrument's speed: enabled before,
+    // it would take in noise at the power-up speed.
+    std::string problem;
+    const bool ready = ApplyUartConfig(baud_, &problem)
+        && Check(library_.HidUart_SetTimeouts(device_, 0, kWriteTimeoutMs))
+        && Check(library_.HidUart_SetUartEnable(device_, true))
+        && Check(library_.HidUart_FlushBuffers(device_, true, true));
+    if (!ready) {
+        if (problem.empty())
+            problem = HidOpenProblem(lastStatus_, path_);
+        Close();
+        if (error)
+            *error = problem;
+        return false;
+    }
     return true;
 }
 
@@ -63,14 +81,17 @@ bool HidUartLink::ReadAvailable(std::string& out)
 {
     if (!device_)
         return false;
-    std::vector<std::uint8_t> buffer(2000);
-    unsigned n = 0;
-    const HID_UART_STATUS status =
-        library_.HidUart_Read(device_, buffer.data(), static_cast<unsigned>(buffer.size()), &n);
-    if (status != HID_UART_READ_TIMED_OUT && !Check(status))
-        return false;
-    out.append(reinterpret_cast<const char*>(buffer.data()), n);
-    return true;
+    std::vector<std::uint8_t> buffer(kReadChunk);
+    while (true) {
+        unsigned n = 0;
+        const HID_UART_STATUS status =
+            library_.HidUart_Read(device_, buffer.data(), kReadChunk, &n);
+        out.append(reinterpret_cast<const char*>(buffer.data()), n);
+        if (status == HID_UART_READ_TIMED_OUT)
+            return true;
+        if (!Check(status))
+            return false;
+    }
 }
 
 void HidUartLink::Purge()
@@ -79,14 +100,34 @@ void HidUartLink::Purge()
         Check(library_.HidUart_FlushBuffers(device_, true, true));
 }
 
+bool HidUartLink::ApplyUartConfig(int baud, std::string* problem)
+{
+    const auto wanted = static_cast<std::uint32_t>(baud);
+    const bool set = Check(library_.HidUart_SetUartConfig(device_, wanted, HID_UART_EIGHT_DATA_BITS,
+                                                          HID_UART_NO_PARITY,
+                                                          HID_UART_SHORT_STOP_BIT,
+                                                          HID_UART_NO_FLOW_CONTROL));
+    std::uint32_t held = 0;
+    std::uint8_t dataBits = 0, parity = 0, stopBits = 0, flow = 0;
+    const bool read = Check(
+        library_.HidUart_GetUartConfig(device_, &held, &dataBits, &parity, &stopBits, &flow));
+    const bool frame = dataBits == HID_UART_EIGHT_DATA_BITS && parity == HID_UART_NO_PARITY
+        && stopBits == HID_UART_SHORT_STOP_BIT && flow == HID_UART_NO_FLOW_CONTROL;
+    if (set && read && held == wanted && frame)
+        return true;
+    if (problem) {
+        const std::string reports = !read ? "no configuration"
+                                          : std::to_string(held) + " baud" + (frame ? "" : ", not 8N1");
+        *problem = "The USB bridge " + DeviceName(path_) + " did not accept " + std::to_string(baud)
+            + " baud (it reports " + reports + ").";
+    }
+    return false;
+}
+
 bool HidUartLink::SetBaudRate(int baud)
 {
     baud_ = baud;
-    if (!device_)
-        return true;
-    return Check(library_.HidUart_SetUartConfig(device_, static_cast<std::uint32_t>(baud),
-                                                HID_UART_EIGHT_DATA_BITS, HID_UART_NO_PARITY,
-                                                HID_UART_SHORT_STOP_BIT, HID_UART_NO_FLOW_CONTROL));
+    return !device_ || ApplyUartConfig(baud, nullptr);
 }
 
 int HidUartLink::BaudRate() const
@@ -101,6 +142,13 @@ int HidUartLink::BaudRate() const
     return static_cast<int>(baud);
 }
 
+bool HidUartLink::ReadErrorStatus(std::uint8_t* errors)
+{
+    std::uint16_t tx = 0, rx = 0;
+    std::uint8_t lineBreak = 0;
+    return device_ && Check(library_.HidUart_GetUartStatus(device_, &tx, &rx, errors, &lineBreak));
+}
+
 bool HidUartLink::ReadLatch(std::uint16_t* value)
 {
     return device_ && Check(library_.HidUart_ReadLatch(device_, value));
@@ -113,7 +161,7 @@ bool HidUartLink::WriteLatch(std::uint16_t value, std::uint16_t mask)
 
 std::string HidOpenProblem(HID_UART_STATUS status, const std::string& devicePath)
 {
-    const std::string device = devicePath.empty() ? "the USB bridge" : devicePath;
+    const std::string device = DeviceName(devicePath);
     if (status == HID_UART_DEVICE_ACCESS_ERROR)
         return "No permission to open " + device
             + " (VAMOK USB bridge). Install the udev rule with: " + kUdevInstallCommand

@@ -94,4 +94,11 @@ std::optional<std::uint16_t> ParseLatch(const HidReport& r)
     return BigEndian16(r, 1);
 }
 
+std::optional<UartStatus> ParseUartStatus(const HidReport& r)
+{
+    if (!Holds(r, hidreport::kUartStatus, 7))
+        return std::nullopt;
+    return UartStatus{BigEndian16(r, 1), BigEndian16(r, 3), r[5], r[6]};
+}
+
 } // namespace vamok

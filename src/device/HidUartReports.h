@@ -15,6 +15,7 @@ namespace vamok {
 namespace hidreport {
 inline constexpr std::uint8_t kMaxData = 63;
 inline constexpr std::uint8_t kUartEnable = 0x41;
+inline constexpr std::uint8_t kUartStatus = 0x42;
 inline constexpr std::uint8_t kPurgeFifos = 0x43;
 inline constexpr std::uint8_t kGetLatch = 0x44;
 inline constexpr std::uint8_t kSetLatch = 0x45;
@@ -29,6 +30,13 @@ struct UartConfig {
     std::uint8_t flowControl = 0; // 0 none, 1 RTS/CTS
     std::uint8_t dataBits = 3;    // 0 = 5 bits ... 3 = 8 bits
     std::uint8_t stopBits = 0;    // 0 one stop bit, 1 long
+};
+
+struct UartStatus {
+    std::uint16_t txFifo = 0; // bytes waiting to go out
+    std::uint16_t rxFifo = 0; // bytes received, not yet handed to the host
+    std::uint8_t errors = 0;  // bit 0 parity error, bit 1 overrun
+    std::uint8_t lineBreak = 0;
 };
 
 // Data bytes as interrupt OUT reports of at most 63 bytes each.
@@ -47,5 +55,6 @@ HidReport SetLatchReport(std::uint16_t value, std::uint16_t mask);
 HidReport FeatureRequest(std::uint8_t id);
 std::optional<UartConfig> ParseUartConfig(const HidReport& report);
 std::optional<std::uint16_t> ParseLatch(const HidReport& report);
+std::optional<UartStatus> ParseUartStatus(const HidReport& report);
 
 } // namespace vamok

@@ -38,6 +38,14 @@ void ProtocolMonitor::LogTraffic(const std::string& text, const std::string& rep
     NotifyChanged();
 }
 
+void ProtocolMonitor::LogNote(const std::string& text)
+{
+    if (!enabled_ || text.empty())
+        return;
+    AddLine(received_, text);
+    NotifyChanged();
+}
+
 void ProtocolMonitor::AppendTerminal(const std::string& bytes)
 {
     if (!enabled_ || bytes.empty())

@@ -22,6 +22,9 @@ public:
     // Adds text to the sent list and renders replyBuffer (text when the
     // buffer is empty) as one received line.
     void LogTraffic(const std::string& text, const std::string& replyBuffer);
+    // A line of its own in the received list (a line error the link
+    // reported); nothing for an empty text.
+    void LogNote(const std::string& text);
     // Raw serial bytes for the terminal view; sent bytes are echoed locally.
     void AppendTerminal(const std::string& bytes);
 

@@ -146,9 +146,15 @@ std::string TAPSend::SendUsbFrame(const std::string& payload, int timeoutMs)
     else
         d_->bridge.SIHIDSendData(frame);
     StartReplyTimer(timeoutMs);
+    const bool waits = DeviceAnswering;
     Wait(!d_->usbFramesOnSerial);
     d_->monitor.LogTraffic(frame, d_->reply);
-    return CheckFrame(d_->reply);
+    const std::string reply = CheckFrame(d_->reply);
+    // No good reply: the bridge reports line errors and, after a timeout,
+    // clears what a late reply would leave behind.
+    if (reply.empty() && waits && !d_->usbFramesOnSerial)
+        d_->monitor.LogNote(d_->bridge.ExchangeFailed(!d_->received));
+    return reply;
 }
 
 void TAPSend::StartReplyTimer(int timeoutMs)

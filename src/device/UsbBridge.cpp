@@ -1,9 +1,13 @@
 #include "device/UsbBridge.h"
 
+#include "core/Cp1252.h"
+
 #include <QCoreApplication>
+#include <QString>
 #include <QtGlobal>
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 namespace vamok {
@@ -19,26 +23,24 @@ std::string Upper(std::string text)
     return text;
 }
 
-// A vendor or product ID text read as hex; -1 for an odd length or a
-// character that is not a hex digit.
-int HexId(const std::string& text)
+std::string Hex4(std::uint16_t value)
 {
-    if (text.empty() || text.size() % 2 != 0 || text.size() > 4)
-        return -1;
-    int value = 0;
-    for (char c : text) {
-        int digit;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
-        else
-            return -1;
-        value = value * 16 + digit;
-    }
-    return value;
+    char text[8];
+    std::snprintf(text, sizeof text, "%04x", value);
+    return text;
+}
+
+// A device string (UTF-8) in the program's code page.
+std::string ProgramText(const std::string& utf8) { return ToCp1252(QString::fromUtf8(utf8)); }
+
+std::string LineErrorText(std::uint8_t errors)
+{
+    std::string found;
+    if (errors & HID_UART_PARITY_ERROR)
+        found = "parity error";
+    if (errors & HID_UART_OVERRUN_ERROR)
+        found += std::string(found.empty() ? "" : ", ") + "receive overrun";
+    return found.empty() ? found : "USB bridge line error: " + found;
 }
 
 void Pace(int tenthsMs)
@@ -93,26 +95,17 @@ void UsbBridge::ConfigureModel(bool ventiq, bool openOnArrival)
 
 std::vector<BridgeEntry> UsbBridge::Enumerate()
 {
-    unsigned n = 0;
-    if (library_.HidUart_GetNumDevices(&n, kVendorId, productId_) != HID_UART_SUCCESS)
-        n = 0;
-    caption_ = titlePrefix_ + std::to_string(n) + " Device(s) Present ...";
+    const std::vector<HidDeviceInfo> devices = library_.HidUart_GetDevices(kVendorId, productId_);
+    caption_ = titlePrefix_ + std::to_string(devices.size()) + " Device(s) Present ...";
     std::vector<BridgeEntry> found;
-    for (unsigned i = 0; i < n; ++i) {
-        auto text = [&](unsigned option) {
-            std::string s;
-            if (library_.HidUart_GetString(i, kVendorId, productId_, s, option) != HID_UART_SUCCESS)
-                s.clear();
-            return s;
-        };
-        const std::string vid = text(HID_UART_GET_VID_STR);
-        const std::string pid = text(HID_UART_GET_PID_STR);
-        const std::string product = text(HID_UART_GET_PRODUCT_STR);
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+        const HidDeviceInfo& d = devices[i];
+        const std::string vid = Hex4(d.vendorId);
+        const std::string pid = Hex4(d.productId);
         if (Upper(vid) != "10C4" || Upper(pid) != ProductIdText())
             continue;
-        found.push_back({i, "Device " + std::to_string(i + 1), text(HID_UART_GET_SERIAL_STR), product,
-                         text(HID_UART_GET_PATH_STR), vid, pid,
-                         text(HID_UART_GET_MANUFACTURER_STR)});
+        found.push_back({"Device " + std::to_string(i + 1), ProgramText(d.serial),
+                         ProgramText(d.product), d.path, vid, pid, ProgramText(d.manufacturer)});
     }
     return found;
 }
@@ -127,9 +120,10 @@ int UsbBridge::Refresh()
         if (selected_ < 0 && !entries_.empty())
             selected_ = 0;
     }
+    current_ = -1;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (current_ >= 0 && entries_[i].deviceIndex == static_cast<unsigned>(current_))
-            selected_ = static_cast<int>(i);
+        if (IsOpen() && entries_[i].path == link_->Path())
+            current_ = selected_ = static_cast<int>(i);
     }
     return static_cast<int>(entries_.size());
 }
@@ -144,14 +138,14 @@ void UsbBridge::OpenSelected()
     if (selected_ < 0 || selected_ >= static_cast<int>(entries_.size()))
         return;
     const BridgeEntry& entry = entries_[static_cast<std::size_t>(selected_)];
-    const int vid = HexId(entry.vendorIdText);
-    const int pid = HexId(entry.productIdText);
+    if (IsOpen() && link_->Path() != entry.path)
+        Close();
+    // An open handle that cannot take the speed again belongs to a bridge
+    // that was pulled out (or refuses it): start afresh.
+    if (IsOpen() && !link_->SetBaudRate(baud_))
+        Close();
     if (!IsOpen()) {
-        if (vid < 0 || pid < 0)
-            return;
-        link_ = std::make_unique<HidUartLink>(library_, entry.deviceIndex,
-                                              static_cast<std::uint16_t>(vid),
-                                              static_cast<std::uint16_t>(pid), baud_);
+        link_ = std::make_unique<HidUartLink>(library_, entry.path, baud_);
         std::string problem;
         if (!link_->Open(&problem)) {
             link_.reset();
@@ -166,13 +160,11 @@ void UsbBridge::OpenSelected()
             }
             return;
         }
-    } else {
-        link_->SetBaudRate(baud_);
     }
     openProblem_.clear();
     configuredSpeed_ = link_->BaudRate();
     activeText_ = entry.name + " - " + "SNo. " + entry.serial + " - " + entry.product + " - ";
-    current_ = static_cast<int>(entry.deviceIndex);
+    current_ = selected_;
 }
 
 void UsbBridge::StartPolling()
@@ -197,6 +189,8 @@ void UsbBridge::OpenOnDemand()
 
 void UsbBridge::SIHIDSendData(const std::string& bytes)
 {
+    if (IsOpen())
+        DropStale();
     if (!IsOpen()) {
         pollingOn = true;
         OpenOnDemand();
@@ -240,19 +234,31 @@ void UsbBridge::Write(const std::string& bytes)
     Emit(std::to_string(written) + " Bytes Sent ...");
 }
 
+void UsbBridge::DropStale()
+{
+    // Only what the host has queued already: no round trip to the chip.
+    std::string stale;
+    const bool ok = link_->ReadAvailable(stale);
+    if (!stale.empty())
+        Emit(std::to_string(stale.size()) + " stale Bytes dropped ...");
+    if (!ok)
+        Close();
+}
+
 void UsbBridge::CheckReceiveData(bool noPump)
 {
     if (IsOpen()) {
         std::string bytes;
-        if (!link_->ReadAvailable(bytes)) {
-            Close();
-        } else if (!bytes.empty()) {
+        const bool ok = link_->ReadAvailable(bytes);
+        if (!bytes.empty()) {
             statusText_ = "Bytes Received = " + std::to_string(bytes.size());
             if (BytesLogged)
                 BytesLogged(bytes);
             if (BytesRead)
                 BytesRead(bytes);
         }
+        if (!ok)
+            Close();
     }
     if (!noPump)
         QCoreApplication::processEvents();
@@ -272,6 +278,7 @@ void UsbBridge::Close()
     pollTimer_.stop();
     cancel_ = true;
     link_.reset();
+    latchShown_.reset();
     current_ = -1;
 }
 
@@ -289,8 +296,7 @@ void UsbBridge::ApplySelection()
 {
     if (selected_ < 0 || selected_ >= static_cast<int>(entries_.size()))
         return;
-    if (IsOpen() && entries_[static_cast<std::size_t>(selected_)].deviceIndex
-            == static_cast<unsigned>(current_))
+    if (IsOpen() && selected_ == current_)
         return;
     ChooseEntry(selected_);
 }
@@ -312,6 +318,8 @@ void UsbBridge::DeviceChanged(DeviceChange kind, int code)
         if (Indicate)
             Indicate(kind);
         Refresh();
+        if (IsOpen() && current_ < 0)
+            Close();
         break;
     case DeviceChange::NodesChanged:
         break;
@@ -324,15 +332,8 @@ void UsbBridge::DeviceChanged(DeviceChange kind, int code)
 std::set<std::string> UsbBridge::AttachedPaths()
 {
     std::set<std::string> paths;
-    unsigned n = 0;
-    if (library_.HidUart_GetNumDevices(&n, kVendorId, productId_) != HID_UART_SUCCESS)
-        return paths;
-    for (unsigned i = 0; i < n; ++i) {
-        std::string path;
-        if (library_.HidUart_GetString(i, kVendorId, productId_, path, HID_UART_GET_PATH_STR)
-            == HID_UART_SUCCESS)
-            paths.insert(path);
-    }
+    for (const HidDeviceInfo& d : library_.HidUart_GetDevices(kVendorId, productId_))
+        paths.insert(d.path);
     return paths;
 }
 
@@ -369,8 +370,38 @@ int UsbBridge::SetUartSpeed(int baud)
     return configuredSpeed_;
 }
 
-bool UsbBridge::ReadLatch(std::uint16_t* value) { return IsOpen() && link_->ReadLatch(value); }
+std::string UsbBridge::ExchangeFailed(bool timedOut)
+{
+    if (!IsOpen())
+        return {};
+    std::uint8_t errors = 0;
+    if (!link_->ReadErrorStatus(&errors)) {
+        Close();
+        return {};
+    }
+    if (timedOut)
+        link_->Purge();
+    const std::string text = LineErrorText(errors);
+    if (!text.empty())
+        Emit(text);
+    return text;
+}
 
-bool UsbBridge::WriteLatch(std::uint16_t value) { return IsOpen() && link_->WriteLatch(value, 0xFFFF); }
+bool UsbBridge::ReadLatch(std::uint16_t* value)
+{
+    if (!IsOpen() || !link_->ReadLatch(value))
+        return false;
+    latchShown_ = *value;
+    return true;
+}
+
+bool UsbBridge::WriteLatch(std::uint16_t value)
+{
+    const auto changed = static_cast<std::uint16_t>(latchShown_ ? value ^ *latchShown_ : 0xFFFF);
+    if (!IsOpen() || !link_->WriteLatch(value, changed))
+        return false;
+    latchShown_ = value;
+    return true;
+}
 
 } // namespace vamok

@@ -10,14 +10,16 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace vamok {
 
+// One listed bridge, from one enumeration. The strings are in the program's
+// code page; the path is the system's, for opening.
 struct BridgeEntry {
-    unsigned deviceIndex = 0;
     std::string name; // "Device " + (index + 1)
     std::string serial;
     std::string product;
@@ -37,7 +39,6 @@ public:
     static constexpr std::uint16_t kVentiqProductId = 0x89CF;
     static constexpr int kRixBaud = 1500000;
     static constexpr int kVentiqBaud = 230400;
-    static constexpr unsigned kReadChunk = 2000;
     // Attached bridges are compared this often to see arrivals and removals.
     static constexpr int kWatchIntervalMs = 1000;
 
@@ -56,13 +57,16 @@ public:
     // Enumerates; returns the number of listed bridges.
     int Refresh();
     void Select(int entry);
-    // Opens the selected entry (when none is open) and sets its UART.
+    // Opens the selected entry by its path (closing another open bridge, or a
+    // handle that no longer answers) and sets its UART.
     void OpenSelected();
     void StartPolling();
     // Opens the one attached bridge; with several, asks for the list to be
     // shown and opens nothing.
     void OpenOnDemand();
-    // Sends bytes, opening the bridge first when none is open.
+    // Sends bytes, opening the bridge first when none is open. Bytes that
+    // arrived before are dropped first, so they are never taken for the
+    // reply; a handle found dead on the way is replaced by a fresh one.
     void SIHIDSendData(const std::string& bytes);
     // Reads once and passes what came to BytesRead; processes pending
     // events afterwards unless noPump.
@@ -72,7 +76,13 @@ public:
     void ChooseEntry(int entry);
     // "Übernehmen": the same, only when the selection is not the open device.
     void ApplySelection();
+    // A removal of the open bridge closes it, so the arrival opens afresh.
     void DeviceChanged(DeviceChange kind, int code = 0);
+    // After an exchange without a good reply: reads the chip's line errors
+    // and, when the exchange timed out, purges the chip and the host queue
+    // so that a late reply is not taken for the next one. Returns the line
+    // errors for the protocol monitor ("" when none).
+    std::string ExchangeFailed(bool timedOut);
     // Stops the poll timer from restarting (the window's cancel message).
     void Cancel() { cancel_ = true; }
 
@@ -83,7 +93,9 @@ public:
     // watching for bridges being plugged in or pulled out.
     void WatchDeviceChanges(bool on);
 
-    // The open device's pin latch, for the service window.
+    // The open device's pin latch, for the service window. A write changes
+    // only the pins whose value differs from the latch last read (all pins
+    // when none was read), so pins that moved meanwhile keep their state.
     bool ReadLatch(std::uint16_t* value);
     bool WriteLatch(std::uint16_t value);
 
@@ -125,6 +137,7 @@ public:
 
 private:
     void Write(const std::string& bytes);
+    void DropStale();
     void PollTick();
     void WatchTick();
     std::set<std::string> AttachedPaths();
@@ -134,6 +147,7 @@ private:
 
     HidUartLibrary library_;
     std::unique_ptr<HidUartLink> link_;
+    std::optional<std::uint16_t> latchShown_;
     std::string titlePrefix_;
     int baud_ = kRixBaud;
     std::uint16_t productId_ = kRixProductId;

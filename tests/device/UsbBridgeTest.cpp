@@ -34,6 +34,11 @@ protected:
     {
         return std::find(log.begin(), log.end(), text) != log.end();
     }
+    // The instrument answers every byte string it hears with `answer`.
+    static void AnswerWith(FakeBridge& chip, const std::string& answer)
+    {
+        chip.instrument = [answer](FakeBridge& b, const std::string&) { b.FromInstrument(answer); };
+    }
 };
 
 TEST_F(UsbBridgeTest, ListsOnlyTheConfiguredIdentity)
@@ -47,6 +52,9 @@ TEST_F(UsbBridgeTest, ListsOnlyTheConfiguredIdentity)
     EXPECT_EQ(e.name, "Device 1");
     EXPECT_EQ(e.serial, "S1");
     EXPECT_EQ(e.path, "/dev/hidraw1");
+    EXPECT_EQ(e.vendorIdText, "10c4");
+    EXPECT_EQ(e.productIdText, "868f");
+    EXPECT_EQ(e.manufacturer, "Silicon Labs");
     EXPECT_EQ(bridge->Caption(), "VAMOK-USB: 1 Device(s) Present ...");
     EXPECT_EQ(bridge->Selected(), 0);
     EXPECT_FALSE(bridge->MultiDeviceLabelVisible());
@@ -56,29 +64,59 @@ TEST_F(UsbBridgeTest, ListsOnlyTheConfiguredIdentity)
     EXPECT_EQ(bridge->Entries()[0].path, "/dev/hidraw2");
 }
 
+TEST_F(UsbBridgeTest, BridgesAreNumberedInNaturalPathOrder)
+{
+    attached = {MakeFakeBridge("/dev/hidraw10", 0x868F, "S10"),
+                MakeFakeBridge("/dev/hidraw2", 0x868F, "S2"),
+                MakeFakeBridge("/dev/hidraw9", 0x868F, "S9")};
+    Make();
+    ASSERT_EQ(bridge->Refresh(), 3);
+    const auto& e = bridge->Entries();
+    EXPECT_EQ(e[0].path, "/dev/hidraw2");
+    EXPECT_EQ(e[1].path, "/dev/hidraw9");
+    EXPECT_EQ(e[2].path, "/dev/hidraw10");
+    EXPECT_EQ(e[2].name, "Device 3");
+    EXPECT_EQ(e[2].serial, "S10");
+}
+
 TEST_F(UsbBridgeTest, FirstSendOpensTheOneBridgeAtModelSpeedAndWritesBytePerReport)
 {
     attached = {MakeFakeBridge("/dev/hidraw1", 0x868F, "S1")};
     Make();
     bridge->SIHIDSendData("\x02" "MES" "E5\x03");
     FakeBridge& b = *attached[0];
-    ASSERT_TRUE(b.open);
-    EXPECT_EQ(b.config, (HidReport{0x50, 0x00, 0x16, 0xE3, 0x60, 0, 0, 3, 0}));
+    ASSERT_TRUE(b.handleOpen);
+    EXPECT_EQ(b.baud, 1500000u);
+    EXPECT_EQ(b.dataBits, 3);
+    EXPECT_EQ(b.parity, 0);
+    EXPECT_EQ(b.stopBits, 0);
+    EXPECT_EQ(b.flowControl, 0);
     EXPECT_EQ(bridge->ConfiguredSpeed(), 1500000);
     EXPECT_EQ(bridge->ActiveDeviceText(), "Device 1 - SNo. S1 - VAMOK rix - ");
-    EXPECT_EQ(b.written.size(), 7u); // one byte per write call
-    EXPECT_EQ(b.WrittenBytes(), "\x02" "MES" "E5\x03");
+    EXPECT_EQ(b.outReports.size(), 7u); // one byte per write call
+    EXPECT_EQ(b.outReports[0], (std::vector<std::uint8_t>{0x01, 0x02}));
+    EXPECT_EQ(b.heard, "\x02" "MES" "E5\x03");
     EXPECT_TRUE(Logged("Executing message: wm_OpenUSBSiHID-message."));
     EXPECT_TRUE(Logged("7 Bytes Sent ..."));
     EXPECT_TRUE(bridge->PollTimerActive());
 
-    b.written.clear();
+    b.outReports.clear();
+    b.heard.clear();
     bridge->sendWithSleep = false;
     bridge->sendWithNull = true;
     bridge->SIHIDSendData("Ve");
-    ASSERT_EQ(b.written.size(), 1u);
-    EXPECT_EQ(b.WrittenBytes(), std::string("V\0e\0", 4));
+    ASSERT_EQ(b.outReports.size(), 1u);
+    EXPECT_EQ(b.heard, std::string("V\0e\0", 4));
     EXPECT_TRUE(Logged("4 Bytes Sent ..."));
+}
+
+TEST_F(UsbBridgeTest, UartIsEnabledOnlyOnceItRunsAtTheModelSpeed)
+{
+    attached = {MakeFakeBridge("/dev/hidraw1", 0x868F)};
+    Make();
+    bridge->SIHIDSendData("x");
+    EXPECT_TRUE(attached[0]->uartEnabled);
+    EXPECT_EQ(attached[0]->baudWhenEnabled, 1500000u);
 }
 
 TEST_F(UsbBridgeTest, VentiqModelUsesItsSpeed)
@@ -86,8 +124,65 @@ TEST_F(UsbBridgeTest, VentiqModelUsesItsSpeed)
     attached = {MakeFakeBridge("/dev/hidraw1", 0x89CF)};
     Make(true);
     bridge->SIHIDSendData("x");
-    ASSERT_TRUE(attached[0]->open);
+    ASSERT_TRUE(attached[0]->handleOpen);
     EXPECT_EQ(bridge->ConfiguredSpeed(), 230400);
+    EXPECT_EQ(attached[0]->heard, "x");
+}
+
+TEST_F(UsbBridgeTest, ASpeedTheBridgeRefusesClosesItAndSaysSo)
+{
+    struct Case {
+        bool ventiq;
+        std::uint32_t maxBaud;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {false, 1000000, "did not accept 1500000 baud (it reports 115200 baud)"},
+        {true, 200000, "did not accept 230400 baud (it reports 115200 baud)"},
+    };
+    for (const Case& c : cases) {
+        attached = {MakeFakeBridge("/dev/hidraw1", c.ventiq ? 0x89CF : 0x868F)};
+        attached[0]->maxBaud = c.maxBaud;
+        Make(c.ventiq);
+        std::vector<std::string> told;
+        bridge->OpenFailed = [&told](const std::string& p) { told.push_back(p); };
+        bridge->SIHIDSendData("VER");
+        EXPECT_FALSE(bridge->IsOpen()) << c.problem;
+        EXPECT_FALSE(attached[0]->handleOpen) << c.problem;
+        EXPECT_FALSE(attached[0]->uartEnabled) << c.problem;
+        EXPECT_NE(bridge->OpenProblem().find(c.problem), std::string::npos) << bridge->OpenProblem();
+        EXPECT_NE(bridge->OpenProblem().find("/dev/hidraw1"), std::string::npos);
+        EXPECT_EQ(told.size(), 1u) << c.problem;
+        EXPECT_EQ(bridge->CurrentDevice(), -1);
+    }
+}
+
+TEST_F(UsbBridgeTest, BytesTheChipHeldBeforeTheOpenAreDropped)
+{
+    attached = {MakeFakeBridge("/dev/hidraw1", 0x868F)};
+    attached[0]->uartEnabled = true; // left running by the last user
+    attached[0]->baud = 1500000;
+    attached[0]->FromInstrument("stale bytes");
+    Make();
+    bridge->SIHIDSendData("x");
+    bridge->CheckReceiveData(true);
+    EXPECT_EQ(received, "");
+    attached[0]->FromInstrument("fresh");
+    bridge->CheckReceiveData(true);
+    EXPECT_EQ(received, "fresh");
+}
+
+TEST_F(UsbBridgeTest, BytesQueuedBeforeACommandAreNotTakenForItsReply)
+{
+    attached = {MakeFakeBridge("/dev/hidraw1", 0x868F)};
+    Make();
+    bridge->SIHIDSendData("first");
+    attached[0]->FromInstrument("late answer to first");
+    AnswerWith(*attached[0], "reply");
+    bridge->sendWithSleep = false;
+    bridge->SIHIDSendData("second");
+    bridge->CheckReceiveData(true);
+    EXPECT_EQ(received, "reply");
 }
 
 TEST_F(UsbBridgeTest, TwoBridgesShowTheListAndSendNothing)
@@ -98,15 +193,44 @@ TEST_F(UsbBridgeTest, TwoBridgesShowTheListAndSendNothing)
     EXPECT_EQ(listShown, 1);
     EXPECT_TRUE(bridge->MultiDeviceLabelVisible());
     EXPECT_FALSE(bridge->IsOpen());
-    EXPECT_TRUE(attached[0]->written.empty());
-    EXPECT_TRUE(attached[1]->written.empty());
+    EXPECT_TRUE(attached[0]->outReports.empty());
+    EXPECT_TRUE(attached[1]->outReports.empty());
 
     bridge->ChooseEntry(1);
-    EXPECT_TRUE(attached[1]->open);
+    EXPECT_TRUE(attached[1]->handleOpen);
     EXPECT_EQ(bridge->CurrentDevice(), 1);
     EXPECT_EQ(bridge->Selected(), 1);
     bridge->SIHIDSendData("VER");
-    EXPECT_EQ(attached[1]->WrittenBytes(), "VER");
+    EXPECT_EQ(attached[1]->heard, "VER");
+}
+
+TEST_F(UsbBridgeTest, TheChosenBridgeIsOpenedEvenWhenAnotherIsPluggedInMeanwhile)
+{
+    attached = {MakeFakeBridge("/dev/hidraw5", 0x868F, "S5"),
+                MakeFakeBridge("/dev/hidraw6", 0x868F, "S6")};
+    Make();
+    ASSERT_EQ(bridge->Refresh(), 2);
+    attached.push_back(MakeFakeBridge("/dev/hidraw3", 0x868F, "S3"));
+    bridge->ChooseEntry(1); // the user picked the second entry shown: S6
+    EXPECT_TRUE(attached[1]->handleOpen);
+    EXPECT_FALSE(attached[0]->handleOpen);
+    EXPECT_FALSE(attached[2]->handleOpen);
+    EXPECT_NE(bridge->ActiveDeviceText().find("SNo. S6"), std::string::npos)
+        << bridge->ActiveDeviceText();
+    bridge->SIHIDSendData("VER");
+    EXPECT_EQ(attached[1]->heard, "VER");
+}
+
+TEST_F(UsbBridgeTest, DeviceStringsReachTheProgramInItsCodePage)
+{
+    attached = {MakeFakeBridge("/dev/hidraw1", 0x868F, "N\xC2\xBA" "7")};
+    attached[0]->info.product = "Messger\xC3\xA4t \xE2\x82\xAC \xCE\xA9";
+    Make();
+    ASSERT_EQ(bridge->Refresh(), 1);
+    EXPECT_EQ(bridge->Entries()[0].product, "Messger\xE4t \x80 ?");
+    EXPECT_EQ(bridge->Entries()[0].serial, "N\xBA" "7");
+    bridge->SIHIDSendData("x");
+    EXPECT_EQ(bridge->ActiveDeviceText(), "Device 1 - SNo. N\xBA" "7 - Messger\xE4t \x80 ? - ");
 }
 
 TEST_F(UsbBridgeTest, NoBridgeSendsNothing)
@@ -123,15 +247,46 @@ TEST_F(UsbBridgeTest, ReadPassesBytesAndAReadErrorClosesTheBridge)
     attached = {MakeFakeBridge("/dev/hidraw1", 0x868F)};
     Make();
     bridge->SIHIDSendData("x");
-    attached[0]->QueueBytes("12345");
+    attached[0]->FromInstrument("12345");
     bridge->CheckReceiveData(true);
     EXPECT_EQ(received, "12345");
     EXPECT_EQ(bridge->StatusText(), "Bytes Received = 5");
-    attached[0]->failReads = true;
+    attached[0]->Unplug();
     bridge->CheckReceiveData(true);
     EXPECT_FALSE(bridge->IsOpen());
-    EXPECT_FALSE(attached[0]->open);
     EXPECT_EQ(bridge->CurrentDevice(), -1);
+}
+
+TEST_F(UsbBridgeTest, AReadErrorPassesOnWhatCameBeforeClosing)
+{
+    attached = {MakeFakeBridge("/dev/hidraw1", 0x868F)};
+    Make();
+    bridge->SIHIDSendData("x");
+    attached[0]->FromInstrument("abc");
+    attached[0]->FromInstrument("de");
+    attached[0]->unplugAfterReads = 2; // pulled while the reply comes in
+    bridge->CheckReceiveData(true);
+    EXPECT_EQ(received, "abcde");
+    EXPECT_FALSE(bridge->IsOpen());
+}
+
+TEST_F(UsbBridgeTest, OneReadTakesAllThatIsQueuedSoTheNextBurstFits)
+{
+    attached = {MakeFakeBridge("/dev/hidraw1", 0x868F)};
+    Make();
+    bridge->SIHIDSendData("x");
+    std::string first, second;
+    for (int i = 0; i < 4500; ++i)
+        first += static_cast<char>('A' + i % 26);
+    for (int i = 0; i < 2000; ++i)
+        second += static_cast<char>('a' + i % 26);
+    attached[0]->FromInstrument(first); // host queue and FIFO now nearly full
+    bridge->CheckReceiveData(true);
+    EXPECT_EQ(received.size(), first.size());
+    attached[0]->FromInstrument(second);
+    bridge->CheckReceiveData(true);
+    EXPECT_EQ(received, first + second);
+    EXPECT_EQ(attached[0]->errorStatus, 0);
 }
 
 TEST_F(UsbBridgeTest, WriteErrorClosesAndNextSendReopens)
@@ -139,13 +294,50 @@ TEST_F(UsbBridgeTest, WriteErrorClosesAndNextSendReopens)
     attached = {MakeFakeBridge("/dev/hidraw1", 0x868F)};
     Make();
     bridge->SIHIDSendData("x");
-    attached[0]->failWrites = true;
+    attached[0]->unplugAfterWrites = 1; // pulled in the middle of the write
     bridge->SIHIDSendData("abc");
     EXPECT_FALSE(bridge->IsOpen());
     EXPECT_TRUE(Logged("USB Device Write TimeOut ..."));
-    attached[0]->failWrites = false;
+    attached[0]->Plug();
+    attached[0]->heard.clear();
     bridge->SIHIDSendData("abc");
     EXPECT_TRUE(bridge->IsOpen());
+    EXPECT_EQ(attached[0]->heard, "abc");
+}
+
+TEST_F(UsbBridgeTest, ReplugClosesTheDeadHandleAndOpensAfresh)
+{
+    attached = {MakeFakeBridge("/dev/hidraw1", 0x868F)};
+    Make(false, true);
+    bridge->SIHIDSendData("x");
+    ASSERT_TRUE(bridge->IsOpen());
+    attached[0]->Unplug();
+    bridge->DeviceChanged(DeviceChange::Removal);
+    EXPECT_FALSE(bridge->IsOpen());
+    EXPECT_EQ(bridge->CurrentDevice(), -1);
+
+    attached[0]->Plug();
+    bridge->DeviceChanged(DeviceChange::Arrival);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(bridge->IsOpen());
+    EXPECT_TRUE(attached[0]->uartEnabled);
+    attached[0]->heard.clear();
+    bridge->SIHIDSendData("VER");
+    EXPECT_EQ(attached[0]->heard, "VER");
+    EXPECT_TRUE(Logged("3 Bytes Sent ..."));
+}
+
+TEST_F(UsbBridgeTest, AReplugTooQuickToBeSeenStillGetsTheFirstSendThrough)
+{
+    attached = {MakeFakeBridge("/dev/hidraw1", 0x868F)};
+    Make(false, true);
+    bridge->SIHIDSendData("x");
+    attached[0]->Unplug();
+    attached[0]->Plug();
+    attached[0]->heard.clear();
+    bridge->SIHIDSendData("VER");
+    EXPECT_TRUE(bridge->IsOpen());
+    EXPECT_EQ(attached[0]->heard, "VER");
 }
 
 TEST_F(UsbBridgeTest, PollTimerDeliversWithoutAnExchange)
@@ -154,7 +346,7 @@ TEST_F(UsbBridgeTest, PollTimerDeliversWithoutAnExchange)
     Make();
     bridge->pollIntervalMs = 5;
     bridge->SIHIDSendData("x");
-    attached[0]->QueueBytes("late");
+    attached[0]->FromInstrument("late");
     for (int i = 0; i < 200 && received.empty(); ++i) {
         QCoreApplication::processEvents();
         QThread::msleep(1);
@@ -202,6 +394,14 @@ TEST_F(UsbBridgeTest, WatchSeesPlugAndUnplug)
     }
     EXPECT_TRUE(bridge->IsOpen());
     EXPECT_TRUE(Logged("Device added: sending wm_OpenUSBSiHID."));
+
+    attached[0]->Unplug();
+    for (int i = 0; i < 3000 && !Logged("Device removed: sending Refresh."); ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(1);
+    }
+    EXPECT_FALSE(bridge->IsOpen());
+    EXPECT_TRUE(Logged("Device removed: sending Refresh."));
 }
 
 TEST_F(UsbBridgeTest, PermissionProblemIsReportedNotSilent)
@@ -231,9 +431,26 @@ TEST_F(UsbBridgeTest, ServiceOperationsOnTheOpenBridge)
     EXPECT_EQ(bridge->SetUartSpeed(9600), 0);
     bridge->SIHIDSendData("x");
     ASSERT_TRUE(bridge->WriteLatch(0x8001));
-    EXPECT_EQ(attached[0]->features.back(), (HidReport{0x45, 0x80, 0x01, 0xFF, 0xFF}));
+    EXPECT_EQ(attached[0]->latch, 0x8001);
     EXPECT_EQ(bridge->SetUartSpeed(115200), 115200);
     EXPECT_EQ(bridge->ConfiguredSpeed(), 115200);
+    EXPECT_EQ(attached[0]->baud, 115200u);
+    attached[0]->maxBaud = 200000;
+    EXPECT_EQ(bridge->SetUartSpeed(921600), 115200); // what the chip kept
+}
+
+TEST_F(UsbBridgeTest, LatchWriteChangesOnlyThePinsTheUserChanged)
+{
+    attached = {MakeFakeBridge("/dev/hidraw1", 0x868F)};
+    Make();
+    bridge->SIHIDSendData("x");
+    attached[0]->latch = 0x0001;
+    std::uint16_t shown = 0;
+    ASSERT_TRUE(bridge->ReadLatch(&shown));
+    EXPECT_EQ(shown, 0x0001);
+    attached[0]->latch = 0x0009; // pin 3 moved since it was read
+    ASSERT_TRUE(bridge->WriteLatch(0x8001)); // the user ticked pin 15
+    EXPECT_EQ(attached[0]->latch, 0x8009);
 }
 
 TEST_F(UsbBridgeTest, UnwatchedBridgesAreNotNoticed)
@@ -249,24 +466,20 @@ TEST_F(UsbBridgeTest, UnwatchedBridgesAreNotNoticed)
     EXPECT_EQ(bridge->ChangeCount(), 0);
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(UsbBridgeTest, ModelChangeReopensOnlyABridgeOfTheNewIdentity)
 {
     attached = {MakeFakeBridge("/dev/hidraw1", 0x868F), MakeFakeBridge("/dev/hidraw2", 0x89CF)};
     Make();
     bridge->SIHIDSendData("x");
-    ASSERT_TRUE(attached[0]->open);
+    ASSERT_TRUE(attached[0]->handleOpen);
     bridge->ConfigureModel(false, true); // same model again: reopened
-    EXPECT_TRUE(attached[0]->open);
+    EXPECT_TRUE(attached[0]->handleOpen);
     EXPECT_EQ(bridge->ConfiguredSpeed(), 1500000);
     bridge->ConfigureModel(true, true); // Ventiq: the rix entry stays closed
-    EXPECT_FALSE(attached[0]->open);
-    EXPECT_FALSE(attached[1]->open);
+    EXPECT_FALSE(attached[0]->handleOpen);
+    EXPECT_FALSE(attached[1]->handleOpen);
     bridge->SIHIDSendData("y");
-    EXPECT_TRUE(attached[1]->open);
+    EXPECT_TRUE(attached[1]->handleOpen);
     EXPECT_EQ(bridge->ConfiguredSpeed(), 230400);
 }
 
