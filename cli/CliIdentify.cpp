@@ -89,10 +89,8 @@ ExitCode Run(const CliArguments& args)
     const StatusPanels panels{InterfacePanelText(App().UsbMode, App().ComPortNumber, kMainMessages[0]),
                               poller.View().VersionText, panel.Text(), App().LastVamok};
     Print(panels, a->json);
-    if (!poller.Present()) {
-        std::fprintf(stderr, "vamok-cli: no instrument answered\n");
-        return ExitCode::NoInstrument;
-    }
+    if (!poller.Present())
+        return ReportNoAnswer(link);
     return ExitCode::Done;
 }
 

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/Cp1252.h"
 #include "core/Folders.h"
+#include "device/AccessMessages.h"
 #include "device/DemoLink.h"
 #include "device/TAPSend.h"
 #include "types/TypeFile.h"
@@ -83,8 +84,21 @@ void OpenLink(TAPSend& layer, const LinkOptions& o)
     try {
         layer.SelectComPort(App().ComPortNumber);
     } catch (const PortOpenError& e) {
-        std::fprintf(stderr, "vamok-cli: %s\n", e.what());
+        // A refusal the user must act on is told with its fix once nothing
+        // answers (ReportNoAnswer).
+        if (!layer.AccessRefusal())
+            std::fprintf(stderr, "vamok-cli: %s\n", e.what());
     }
+}
+
+ExitCode ReportNoAnswer(const TAPSend& layer)
+{
+    if (const auto& refusal = layer.AccessRefusal()) {
+        std::fprintf(stderr, "vamok-cli: %s\n", TerminalText(AccessRefusalText(*refusal, EnglishAccessTexts())).c_str());
+        return ExitCode::CannotOpen;
+    }
+    std::fprintf(stderr, "vamok-cli: no instrument answered\n");
+    return ExitCode::NoInstrument;
 }
 
 void LoadTypesForRating(const std::string& library)

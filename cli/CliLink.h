@@ -3,6 +3,7 @@
 // options, opening the link as the program does, and the PC type library the
 // ratings and PMV texts use.
 #include "cli/CliCommand.h"
+#include "cli/ExitCode.h"
 
 #include <optional>
 #include <string>
@@ -28,6 +29,11 @@ std::optional<LinkOptions> TakeLinkOptions(const CliArguments& args);
 // Sets the link flags and opens the link. A port that cannot be opened is
 // reported on stderr; the exchanges then find nothing that answers.
 void OpenLink(vamok::TAPSend& layer, const LinkOptions& options);
+
+// Nothing answered: says why on stderr. A port or bridge this user may not
+// open, or that another program holds, is named with its fix (exit 6);
+// otherwise "no instrument answered" (exit 3).
+ExitCode ReportNoAnswer(const vamok::TAPSend& layer);
 
 // Loads the PC types (`library`, else the program's library) so that
 // ratings and PMV texts are those the windows show. While the user has no

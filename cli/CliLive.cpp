@@ -121,7 +121,7 @@ ExitCode Run(const CliArguments& args)
     const auto rc = static_cast<ExitCode>(app.exec());
     poller.Stop();
     if (rc == ExitCode::NoInstrument)
-        std::fprintf(stderr, "vamok-cli: no instrument answered\n");
+        return ReportNoAnswer(link);
     return rc;
 }
 

@@ -173,10 +173,8 @@ ExitCode Run(const CliArguments& args)
     OpenLink(link, a->link);
     // As the port search does: wait for the answer of this probe.
     DeviceAnswering = true;
-    if (!Identify(link)) {
-        std::fprintf(stderr, "vamok-cli: no instrument answered\n");
-        return ExitCode::NoInstrument;
-    }
+    if (!Identify(link))
+        return ReportNoAnswer(link);
 
     MeasurementTable table;
     ConsoleUi ui;

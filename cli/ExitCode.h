@@ -9,6 +9,7 @@ enum class ExitCode {
     NoInstrument = 3, // no instrument answered
     Unreadable = 4,   // a file that cannot be read
     Incomplete = 5,   // a series transfer stopped part-way
+    CannotOpen = 6,   // the port or bridge cannot be opened (permission, busy)
 };
 
 // "incomplete: 30 of 99 workplaces read; the instrument stopped answering"

@@ -35,10 +35,12 @@ bool HidUartLink::Open(std::string* error)
     HID_UART_DEVICE device = nullptr;
     const HID_UART_STATUS status = library_.HidUart_OpenPath(&device, path_);
     if (!Check(status)) {
+        openFailure_ = HidOpenFailure(status, path_);
         if (error)
-            *error = HidOpenProblem(status, path_);
+            *error = openFailure_.reason;
         return false;
     }
+    openFailure_ = {};
     device_ = device;
     // The UART runs only once it has the instrument's speed: enabled before,
     // it would take in noise at the power-up speed.
@@ -157,6 +159,20 @@ bool HidUartLink::ReadLatch(std::uint16_t* value)
 bool HidUartLink::WriteLatch(std::uint16_t value, std::uint16_t mask)
 {
     return device_ && Check(library_.HidUart_WriteLatch(device_, value, mask));
+}
+
+OpenFailure HidOpenFailure(HID_UART_STATUS status, const std::string& devicePath)
+{
+    OpenFailure failure;
+    failure.device = devicePath;
+    failure.usbBridge = true;
+    failure.reason = HidOpenProblem(status, devicePath);
+    failure.group = CheckDeviceAccess(devicePath).group;
+    if (status == HID_UART_DEVICE_ACCESS_ERROR)
+        failure.kind = OpenRefusal::NoPermission;
+    else if (status == HID_UART_DEVICE_NOT_FOUND)
+        failure.kind = OpenRefusal::Missing;
+    return failure;
 }
 
 std::string HidOpenProblem(HID_UART_STATUS status, const std::string& devicePath)

@@ -62,5 +62,7 @@ private:
 // The text for a failed open: a missing permission names the udev rule and
 // how to install it, so it is never mistaken for a missing instrument.
 std::string HidOpenProblem(HID_UART_STATUS status, const std::string& devicePath);
+// The same, classified for the user's advice.
+OpenFailure HidOpenFailure(HID_UART_STATUS status, const std::string& devicePath);
 
 } // namespace vamok

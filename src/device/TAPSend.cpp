@@ -39,6 +39,8 @@ struct TAPSend::State {
     explicit State(std::unique_ptr<HidBackend> hid) : bridge(std::move(hid)) {}
 
     UsbBridge bridge;
+    // Why the last link would not open, when the user must act on it.
+    std::optional<OpenFailure> accessRefusal;
     UsbFrameAssembler assembler;
     ProtocolMonitor monitor;
     std::string reply;
@@ -62,6 +64,7 @@ TAPSend::TAPSend(std::unique_ptr<HidBackend> hid) : d_(std::make_unique<State>(s
     d_->clock.start();
     d_->serial.DataAvailable = [this] { SerialDataAvailable(); };
     d_->bridge.BytesRead = [this](const std::string& bytes) { OnUsbBytes(bytes); };
+    d_->bridge.OpenFailed = [this](const std::string&) { ReportAccessRefusal(d_->bridge.LastOpenFailure()); };
     d_->bridge.ConfigureModel(App().VentiqMode, App().UsbMode);
 }
 
@@ -235,15 +238,21 @@ void TAPSend::SelectComPortPath(const std::string& devicePath)
         ReportAccessRefusal(failure);
         throw PortOpenError(error, failure);
     }
+    d_->accessRefusal.reset();
     d_->line().Purge();
     QCoreApplication::processEvents();
 }
 
 void TAPSend::ReportAccessRefusal(const OpenFailure& failure)
 {
-    if (OnAccessRefused && (failure.kind == OpenRefusal::NoPermission || failure.kind == OpenRefusal::Busy))
+    if (failure.kind != OpenRefusal::NoPermission && failure.kind != OpenRefusal::Busy)
+        return;
+    d_->accessRefusal = failure;
+    if (OnAccessRefused)
         OnAccessRefused(failure);
 }
+
+const std::optional<OpenFailure>& TAPSend::AccessRefusal() const { return d_->accessRefusal; }
 
 void TAPSend::SetSerialSide(std::unique_ptr<ByteLink> link)
 {

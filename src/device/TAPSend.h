@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -84,6 +85,8 @@ public:
     // Called when a link cannot be opened because this user may not open it
     // or another program holds it (not when it is simply absent).
     std::function<void(const OpenFailure&)> OnAccessRefused;
+    // The last such refusal, until a serial port opens again.
+    const std::optional<OpenFailure>& AccessRefusal() const;
 
     // The simulated instrument serves rix/Ventiq frames on a pseudo-
     // terminal: with this on, the USB links send and receive their frames

@@ -148,6 +148,7 @@ void UsbBridge::OpenSelected()
         link_ = std::make_unique<HidUartLink>(library_, entry.path, baud_);
         std::string problem;
         if (!link_->Open(&problem)) {
+            openFailure_ = link_->LastOpenFailure();
             link_.reset();
             // Every send retries the open; tell the user once per reason.
             const bool news = problem != openProblem_;
@@ -162,6 +163,7 @@ void UsbBridge::OpenSelected()
         }
     }
     openProblem_.clear();
+    openFailure_ = {};
     configuredSpeed_ = link_->BaudRate();
     activeText_ = entry.name + " - " + "SNo. " + entry.serial + " - " + entry.product + " - ";
     current_ = selected_;

@@ -110,6 +110,7 @@ public:
     const std::string& StatusText() const { return statusText_; }
     // Why the last open failed ("" after a successful open).
     const std::string& OpenProblem() const { return openProblem_; }
+    const OpenFailure& LastOpenFailure() const { return openFailure_; }
     int ChangeCount() const { return changeCount_; }
     int Baud() const { return baud_; }
     std::uint16_t ProductId() const { return productId_; }
@@ -162,6 +163,7 @@ private:
     int configuredSpeed_ = 0;
     std::string statusText_;
     std::string openProblem_;
+    OpenFailure openFailure_;
     int changeCount_ = 0;
 
     QTimer pollTimer_;

@@ -6,7 +6,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSerialPort>
 #include <gtest/gtest.h>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -108,6 +113,56 @@ TEST(CliIdentifyCommand, APortThatCannotBeOpenedGivesExitCode3)
     const CliRun r = RunIdentify({"--link", "altarim", "--port", QString::fromStdString(dir.file("no-such-tty"))});
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_NE(r.err.find("no-such-tty"), std::string::npos) << r.err;
+}
+
+TEST(CliIdentifyCommand, APortHeldByAnotherProgramGivesExitCode6AndSaysBusy)
+{
+    TempDir dir;
+    dir.write("s.json", "{\"firmware\": \"2.10\"}");
+    SimProcess sim("altarim", dir.file("s.json"));
+    QSerialPort other(QString::fromStdString(sim.ptyPath()));
+    ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+    const CliRun r = RunIdentify({"--link", "altarim", "--port", QString::fromStdString(sim.ptyPath())});
+    EXPECT_EQ(r.exitCode, 6);
+    EXPECT_EQ(r.err, "vamok-cli: The serial port " + sim.ptyPath() + " is busy: another program is using it.\n");
+}
+
+TEST(CliIdentifyCommand, APortClosedToTheUserGivesExitCode6WithTheGroupToJoin)
+{
+    TempDir dir;
+    dir.write("s.json", "{\"firmware\": \"2.10\"}");
+    SimProcess sim("altarim", dir.file("s.json"));
+    const std::string path = sim.ptyPath();
+    QProcess p;
+    if (geteuid() == 0) {
+        // As on a distribution: the port belongs to root and a serial group,
+        // and the user is in neither.
+        const ::group* dialout = getgrnam("dialout");
+        if (!dialout)
+            GTEST_SKIP() << "no dialout group";
+        ASSERT_EQ(chown(path.c_str(), 0, dialout->gr_gid), 0);
+        ASSERT_EQ(chmod(path.c_str(), 0660), 0);
+        ASSERT_EQ(chmod(dir.path().c_str(), 0777), 0);
+        p.setChildProcessModifier([] {
+            if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+                _exit(99);
+        });
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", QString::fromStdString(dir.path()));
+        env.insert("XDG_RUNTIME_DIR", QString::fromStdString(dir.path()));
+        p.setProcessEnvironment(env);
+    } else {
+        ASSERT_EQ(chmod(path.c_str(), 0), 0);
+    }
+    struct stat node {};
+    ASSERT_EQ(stat(path.c_str(), &node), 0);
+    const std::string group = getgrgid(node.st_gid)->gr_name;
+    p.start(QStringLiteral(VAMOK_CLI_BINARY), {"identify", "--link", "altarim", "--port", QString::fromStdString(path)});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const std::string err = p.readAllStandardError().toStdString();
+    EXPECT_EQ(p.exitCode(), 6) << err;
+    EXPECT_EQ(err, "vamok-cli: No permission to open the serial port " + path + ".\nFix: add your user to the group \"" +
+                       group + "\" (sudo usermod -aG " + group + " $USER), then log out and in again.\n");
 }
 
 TEST(CliIdentifyCommand, UsageErrorsGiveExitCode2AndOneLine)
