@@ -121,6 +121,10 @@ std::optional<std::string> SaveAtomically(const QString& path, std::string_view 
     const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());
     struct stat old {};
     const bool hadOld = ::stat(targetName.constData(), &old) == 0;
+    // A file its owner made read-only is not replaced, although the folder
+    // would allow the rename.
+    if (hadOld && ::access(targetName.constData(), W_OK) != 0)
+        return SystemReason(errno);
 
     int error = 0;
     const std::optional<Temporary> temporary = CreateTemporary(target, error);

@@ -15,7 +15,8 @@ namespace vamok {
 
 // Writes `bytes` as the file `path` (CP1252 text). A symbolic link is
 // followed, so the file it points to is replaced; an existing file keeps its
-// permission bits, a new one gets the usual ones (0666 less the umask).
+// permission bits, a new one gets the usual ones (0666 less the umask); a
+// file that may not be written is not replaced.
 // Returns nothing on success, otherwise the system's reason in CP1252, for
 // example "No space left on device". Every failure up to the rename leaves
 // the old file as it was; after it, only a folder that cannot be synced is

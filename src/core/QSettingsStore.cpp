@@ -11,6 +11,8 @@
 #include <QSettings>
 #include <QtGlobal>
 
+#include <cerrno>
+
 namespace vamok {
 
 namespace {
@@ -64,7 +66,7 @@ std::optional<SettingsIniFile> QSettingsStore::load(std::string* error) const
     }
     // A file too large to be the settings is not read, and so never rewritten.
     if (file.size() > static_cast<qint64>(kMaxIniFileSize)) {
-        *error = "File too large";
+        *error = SystemReason(EFBIG);
         return std::nullopt;
     }
     if (!file.open(QIODevice::ReadOnly)) {

@@ -109,5 +109,6 @@ TEST_P(AtomicSaveFault, OldFileStaysByteForByteAndTheReasonIsReturned)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, AtomicSaveFault,
-                         ::testing::Values(DiskFault::FileSizeLimit, DiskFault::ReadOnlyFolder, DiskFault::FullDisk),
+                         ::testing::Values(DiskFault::FileSizeLimit, DiskFault::ReadOnlyFolder,
+                                           DiskFault::ReadOnlyFile, DiskFault::FullDisk),
                          [](const auto& info) { return std::string(FaultName(info.param)); });

@@ -92,7 +92,8 @@ TEST_P(SaveFailureTest, OldFileStaysNoTemporaryFileAndTheReasonIsReported)
 INSTANTIATE_TEST_SUITE_P(
     EveryWriter, SaveFailureTest,
     ::testing::Combine(::testing::ValuesIn(kWriters),
-                       ::testing::Values(DiskFault::FileSizeLimit, DiskFault::ReadOnlyFolder, DiskFault::FullDisk)),
+                       ::testing::Values(DiskFault::FileSizeLimit, DiskFault::ReadOnlyFolder,
+                                           DiskFault::ReadOnlyFile, DiskFault::FullDisk)),
     [](const auto& info) {
         return std::string(std::get<0>(info.param).label) + "_" + FaultName(std::get<1>(info.param));
     });

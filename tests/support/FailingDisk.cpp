@@ -112,12 +112,17 @@ void FillDisk(const std::string& folder)
     ::close(fd);
 }
 
-std::string DenyWriting(const std::string& base, const std::string& folder)
+// `denied` loses its write permission; `folderMode` is what the folder
+// allows a user that is not its owner.
+std::string DenyWriting(const std::string& base, const std::string& folder, const std::string& denied,
+                        mode_t folderMode)
 {
+    if (::chmod(denied.c_str(), denied == folder ? 0555 : 0444) != 0)
+        return std::strerror(errno);
     if (::geteuid() != 0)
-        return ::chmod(folder.c_str(), 0555) == 0 ? std::string() : std::strerror(errno);
-    // Root ignores modes: a user that only may read and enter.
-    if (::chmod(base.c_str(), 0755) != 0 || ::chmod(folder.c_str(), 0755) != 0 ||
+        return {};
+    // Root ignores modes: a user that is neither owner nor in the group.
+    if (::chmod(base.c_str(), 0755) != 0 || ::chmod(folder.c_str(), folderMode) != 0 ||
         ::setgroups(0, nullptr) != 0 || ::setgid(kUnprivileged) != 0 || ::setuid(kUnprivileged) != 0)
         return std::string("cannot drop to an unprivileged user: ") + std::strerror(errno);
     return {};
@@ -146,7 +151,9 @@ void LimitFileSize()
         if (fault == DiskFault::FullDisk)
             FillDisk(folder);
         else if (fault == DiskFault::ReadOnlyFolder)
-            skipped = DenyWriting(base, folder);
+            skipped = DenyWriting(base, folder, folder, 0755);
+        else if (fault == DiskFault::ReadOnlyFile)
+            skipped = DenyWriting(base, folder, path, 0777);
         else
             LimitFileSize();
     }
@@ -169,7 +176,8 @@ std::string FaultReason(DiskFault fault)
 {
     switch (fault) {
     case DiskFault::FileSizeLimit: return "File too large";
-    case DiskFault::ReadOnlyFolder: return "Permission denied";
+    case DiskFault::ReadOnlyFolder:
+    case DiskFault::ReadOnlyFile: return "Permission denied";
     case DiskFault::FullDisk: return "No space left on device";
     }
     return {};
@@ -180,6 +188,7 @@ const char* FaultName(DiskFault fault)
     switch (fault) {
     case DiskFault::FileSizeLimit: return "FileSizeLimit";
     case DiskFault::ReadOnlyFolder: return "ReadOnlyFolder";
+    case DiskFault::ReadOnlyFile: return "ReadOnlyFile";
     case DiskFault::FullDisk: return "FullDisk";
     }
     return "";

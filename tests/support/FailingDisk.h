@@ -6,19 +6,22 @@
 //   write beyond it fails with EFBIG ("File too large");
 // - ReadOnlyFolder: the folder may not be written (as root the child drops to
 //   the unprivileged uid and gid 65534, which modes do stop): EACCES;
+// - ReadOnlyFile: the old file may not be written, the folder may: EACCES;
 // - FullDisk: a 64 KiB tmpfs in a mount namespace of its own, filled up
 //   before the save: ENOSPC. Needs the right to mount; skipped without it.
 // The child reports with LC_MESSAGES=C, so the reasons are the C texts.
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
-enum class DiskFault { FileSizeLimit, ReadOnlyFolder, FullDisk };
+enum class DiskFault { FileSizeLimit, ReadOnlyFolder, ReadOnlyFile, FullDisk };
 
 // The system's text for the fault, as the C library words it.
 std::string FaultReason(DiskFault fault);
 const char* FaultName(DiskFault fault);
+inline void PrintTo(DiskFault fault, std::ostream* out) { *out << FaultName(fault); }
 
 struct SaveAttempt {
     std::string skipped;               // why the fault could not be made; empty when it was
