@@ -349,19 +349,17 @@ constexpr std::size_t kSniffLength = 4096;
 // marks a binary file (an image, a UTF-16 text, a program).
 bool HoldsBinaryBytes(std::string_view bytes)
 {
-    return std::any_of(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(bytes.size(), kSniffLength)),
-                       [](char c) {
-                           const auto b = static_cast<unsigned char>(c);
-                           return b < 0x20 && b != '\t' && b != '\n' && b != '\v' && b != '\f' && b != '\r' &&
-                                  b != 0x1A;
-                       });
+    const std::string_view start = bytes.substr(0, kSniffLength);
+    return std::any_of(start.begin(), start.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x20 && b != '\t' && b != '\n' && b != '\v' && b != '\f' && b != '\r' && b != 0x1A;
+    });
 }
 
 constexpr const char* kTooLarge = "Die Datei ist zu gro\xDF f\xFCr eine VAMOK-Datei.";
 constexpr const char* kBinary = "Die Datei enth\xE4lt Bin\xE4rdaten und ist keine VAMOK-Datei.";
 constexpr const char* kNoSeparator =
     "Die Datei ist keine VAMOK-Datei (weder Versionszeile noch Trennzeichen in der ersten Tabellenzeile).";
-
 
 ParseResult Problem(int line, std::string reason) { return {std::nullopt, {line, std::move(reason)}}; }
 
