@@ -1,3 +1,4 @@
+#include "core/IniFile.h"
 #include "core/MemorySettingsStore.h"
 #include "core/QSettingsStore.h"
 #include "support/TempDir.h"
@@ -98,4 +99,17 @@ TEST(SettingsFacade, InstalledStoreIsUsed)
     EXPECT_TRUE(raw->flag("RixUSB"));
     SetSettingsStore(std::make_unique<MemorySettingsStore>());
     EXPECT_FALSE(Settings().flag("RixUSB"));
+}
+
+TEST(QSettingsStore, FileThatCannotBeReadIsNeverRewritten)
+{
+    TempDir dir;
+    const std::string huge(kMaxIniFileSize + 1, ';');
+    dir.write("Vamok.ini", huge);
+    QSettingsStore store(QString::fromStdString(dir.file("Vamok.ini")));
+    const std::optional<std::string> failure = store.writeText("", "CommPort", "COM3");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_FALSE(failure->empty());
+    EXPECT_EQ(store.readText("", "CommPort"), std::nullopt);
+    EXPECT_EQ(dir.read("Vamok.ini").size(), huge.size());
 }
