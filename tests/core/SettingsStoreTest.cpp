@@ -4,6 +4,7 @@
 #include "support/TempDir.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -111,5 +112,5 @@ TEST(QSettingsStore, FileThatCannotBeReadIsNeverRewritten)
     ASSERT_TRUE(failure.has_value());
     EXPECT_FALSE(failure->empty());
     EXPECT_EQ(store.readText("", "CommPort"), std::nullopt);
-    EXPECT_EQ(dir.read("Vamok.ini").size(), huge.size());
+    EXPECT_EQ(QFileInfo(QString::fromStdString(dir.file("Vamok.ini"))).size(), static_cast<qint64>(huge.size()));
 }
