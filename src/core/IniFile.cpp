@@ -1,10 +1,10 @@
 #include "core/IniFile.h"
 
+#include "core/AtomicSave.h"
 #include "core/Cp1252.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace vamok {
 
@@ -288,17 +288,11 @@ std::string IniFile::toBytes() const
 
 bool IniFile::save(const std::string& path, std::string* error) const
 {
-    QSaveFile file(FromCp1252(path));
-    file.setDirectWriteFallback(true);
-    const std::string bytes = toBytes();
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                             static_cast<qint64>(bytes.size()) &&
-                         file.commit();
-    if (!written && error) {
-        *error = ToCp1252(file.errorString());
+    const std::optional<std::string> failure = SaveAtomically(path, toBytes());
+    if (failure && error) {
+        *error = *failure;
     }
-    return written;
+    return !failure;
 }
 
 std::string ReadIniText(const std::string& path, std::string_view section, std::string_view key,

@@ -48,8 +48,8 @@ public:
     bool setValue(std::string_view section, std::string_view key, std::string_view value);
 
     std::string toBytes() const;
-    // Writes the whole file (through a temporary file, so a failed write
-    // leaves the old one). false with the platform's message in error.
+    // Writes the whole file atomically (core/AtomicSave.h): a failed write
+    // leaves the old file as it was. false with the system's reason in error.
     bool save(const std::string& path, std::string* error = nullptr) const;
 
 private:

@@ -29,20 +29,24 @@ std::optional<int> MemorySettingsStore::readInt(const std::string& subKey,
     return ParseInt32(*text);
 }
 
-void MemorySettingsStore::writeText(const std::string& subKey, const std::string& name,
-                                    const std::string& value)
+std::optional<std::string> MemorySettingsStore::writeText(const std::string& subKey, const std::string& name,
+                                                          const std::string& value)
 {
     values_[{subKey, name}] = value;
+    return std::nullopt;
 }
 
-void MemorySettingsStore::writeInt(const std::string& subKey, const std::string& name, int value)
+std::optional<std::string> MemorySettingsStore::writeInt(const std::string& subKey, const std::string& name,
+                                                         int value)
 {
     values_[{subKey, name}] = std::to_string(value);
+    return std::nullopt;
 }
 
-void MemorySettingsStore::remove(const std::string& subKey, const std::string& name)
+std::optional<std::string> MemorySettingsStore::remove(const std::string& subKey, const std::string& name)
 {
     values_.erase({subKey, name});
+    return std::nullopt;
 }
 
 } // namespace vamok

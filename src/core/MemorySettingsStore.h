@@ -15,10 +15,11 @@ public:
     std::optional<std::string> readText(const std::string& subKey,
                                         const std::string& name) const override;
     std::optional<int> readInt(const std::string& subKey, const std::string& name) const override;
-    void writeText(const std::string& subKey, const std::string& name,
-                   const std::string& value) override;
-    void writeInt(const std::string& subKey, const std::string& name, int value) override;
-    void remove(const std::string& subKey, const std::string& name) override;
+    std::optional<std::string> writeText(const std::string& subKey, const std::string& name,
+                                         const std::string& value) override;
+    std::optional<std::string> writeInt(const std::string& subKey, const std::string& name,
+                                        int value) override;
+    std::optional<std::string> remove(const std::string& subKey, const std::string& name) override;
 
     std::size_t size() const { return values_.size(); }
 

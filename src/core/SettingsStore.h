@@ -18,10 +18,13 @@ public:
                                                 const std::string& name) const = 0;
     // std::nullopt when missing or not a 32-bit integer.
     virtual std::optional<int> readInt(const std::string& subKey, const std::string& name) const = 0;
-    virtual void writeText(const std::string& subKey, const std::string& name,
-                           const std::string& value) = 0;
-    virtual void writeInt(const std::string& subKey, const std::string& name, int value) = 0;
-    virtual void remove(const std::string& subKey, const std::string& name) = 0;
+    // Each change is stored at once. Nothing on success, otherwise the
+    // reason it was not stored (the store as before).
+    virtual std::optional<std::string> writeText(const std::string& subKey, const std::string& name,
+                                                 const std::string& value) = 0;
+    virtual std::optional<std::string> writeInt(const std::string& subKey, const std::string& name,
+                                                int value) = 0;
+    virtual std::optional<std::string> remove(const std::string& subKey, const std::string& name) = 0;
 
     // Convenience for the main key.
     std::string text(const std::string& name, const std::string& fallback = {}) const;
@@ -30,7 +33,7 @@ public:
     bool flag(const std::string& name) const;
 };
 
-// The store the program uses. Starts as the platform store (QSettings);
+// The store the program uses. Starts as the platform store (QSettingsStore);
 // tests install an in-memory store with SetSettingsStore.
 SettingsStore& Settings();
 void SetSettingsStore(std::unique_ptr<SettingsStore> store);

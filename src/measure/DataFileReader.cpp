@@ -16,6 +16,9 @@ namespace {
 
 constexpr int kFirstRowOnlyWithRatings = 20; // fields 4..20 carry ratings only with a header
 
+// The separator as read: an export's " ; " is read as ';'.
+char FieldSeparator(DataFileKind kind) { return kind == DataFileKind::Csv ? ';' : '\t'; }
+
 // Lines of the file; a line ends with CR LF, LF or a lone CR.
 class LineCursor {
 public:
@@ -53,7 +56,7 @@ private:
 class FieldCursor {
 public:
     FieldCursor(std::string_view line, DataFileKind kind)
-        : rest_(line), sep_(kind == DataFileKind::Csv ? ';' : '\t'), csv_(kind == DataFileKind::Csv)
+        : rest_(line), sep_(FieldSeparator(kind)), csv_(kind == DataFileKind::Csv)
     {
     }
 
@@ -306,7 +309,7 @@ std::vector<std::string> ParseNotes(std::string_view rest, DataFileKind kind)
             lines.back() += c;
         }
     }
-    const char sep = kind == DataFileKind::Csv ? ';' : '\t';
+    const char sep = FieldSeparator(kind);
     while (!lines.empty() && lines.front().empty())
         lines.erase(lines.begin());
     while (!lines.empty()) {
@@ -322,7 +325,7 @@ std::vector<std::string> ParseNotes(std::string_view rest, DataFileKind kind)
 
 std::string CleanTitle(std::string_view candidate, DataFileKind kind)
 {
-    const char sep = kind == DataFileKind::Csv ? ';' : '\t';
+    const char sep = FieldSeparator(kind);
     std::string title(candidate);
     while (!title.empty() && title.back() == ' ')
         title.pop_back();
@@ -338,7 +341,25 @@ bool LooksLikeSpreadsheet(std::string_view bytes)
     return StartsWith(bytes, "\xD0\xCF\x11\xE0") || StartsWith(bytes, "PK\x03\x04");
 }
 
+// How much of a file without version line is looked at for binary bytes.
+constexpr std::size_t kSniffLength = 4096;
+
+// Text files hold no control characters but tab, the line breaks, vertical
+// tab, form feed and the DOS end-of-file mark; anything else, NUL above all,
+// marks a binary file (an image, a UTF-16 text, a program).
+bool HoldsBinaryBytes(std::string_view bytes)
+{
+    const std::string_view start = bytes.substr(0, kSniffLength);
+    return std::any_of(start.begin(), start.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x20 && b != '\t' && b != '\n' && b != '\v' && b != '\f' && b != '\r' && b != 0x1A;
+    });
+}
+
 constexpr const char* kTooLarge = "Die Datei ist zu gro\xDF f\xFCr eine VAMOK-Datei.";
+constexpr const char* kBinary = "Die Datei enth\xE4lt Bin\xE4rdaten und ist keine VAMOK-Datei.";
+constexpr const char* kNoSeparator =
+    "Die Datei ist keine VAMOK-Datei (weder Versionszeile noch Trennzeichen in der ersten Tabellenzeile).";
 
 ParseResult Problem(int line, std::string reason) { return {std::nullopt, {line, std::move(reason)}}; }
 
@@ -367,6 +388,9 @@ ParseResult ParseDataFile(std::string_view bytes, DataFileKind kind, const DataF
         candidate = *title;
     }
 
+    if (!content.hasVersionLine && HoldsBinaryBytes(bytes))
+        return Problem(0, kBinary);
+
     // Only files without a version line can start with a header instead of a
     // title; the program has always written a title after the version line.
     if (!content.hasVersionLine && MarkAtOldHeaderPosition(candidate, texts.temperatureMarks)) {
@@ -377,14 +401,17 @@ ParseResult ParseDataFile(std::string_view bytes, DataFileKind kind, const DataF
 
     RowContext ctx{kind, content.version, false, false, false, decimalSep, &pmv};
     const auto headerCandidate = lines.next();
+    // Without a version line only the table itself shows a data file: the
+    // header, or else the line of workplace 1, holds the separator.
+    if (!content.hasVersionLine &&
+        (!headerCandidate || headerCandidate->find(FieldSeparator(kind)) == std::string_view::npos))
+        return Problem(lines.line() + (headerCandidate ? 0 : 1), kNoSeparator);
     if (!headerCandidate)
         return Problem(lines.line() + 1, "Die Datei endet vor der Kopfzeile.");
     ctx.airVelocityPresent = ContainsAny(*headerCandidate, texts.airVelocityMarks);
     ctx.luminancePresent = ContainsAny(*headerCandidate, texts.luminanceMarks);
     const bool headerSeen = ContainsAny(*headerCandidate, texts.temperatureMarks);
     ctx.ratingsPresent = headerSeen;
-    if (!content.hasVersionLine && !headerSeen)
-        return Problem(0, "Die Datei ist keine VAMOK-Datei (weder Versions- noch Kopfzeile).");
 
     // A row saved empty stays empty, also when the file comes from a PC
     // whose locale uses the other decimal separator.

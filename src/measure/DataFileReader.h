@@ -2,7 +2,11 @@
 // Reading a data file (".VAM") or an export (".CSV") of this or any older
 // format version into a new measurement table. The table the window shows is
 // replaced only when the whole file was read; a file that is empty, cut
-// short, damaged or not a data file at all yields a message instead.
+// short, damaged or not a data file at all yields a message instead. A file
+// without version line is read by the oldest layouts' rules (title or not,
+// header or not); it counts as no data file only when its beginning holds
+// binary bytes or its header, or else its line of workplace 1, holds no
+// separator.
 #include "measure/DataFileFormat.h"
 #include "measure/DataFileTexts.h"
 #include "measure/MeasurementTable.h"

@@ -1,9 +1,9 @@
 #include "measure/DataFileWriter.h"
 
+#include "core/AtomicSave.h"
 #include "core/Cp1252.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace vamok {
 namespace {
@@ -101,18 +101,12 @@ SaveResult WriteDataFile(const MeasurementTable& table, const DataFileHeading& h
                          const std::string& path, DataFileKind kind, const DataFileTexts& texts,
                          const RateFunction& rate)
 {
-    const std::string bytes = FormatDataFile(table, heading, kind, texts, rate);
-    QSaveFile file(FromCp1252(path));
-    bool ok = file.open(QIODevice::WriteOnly);
-    ok = ok && file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                   static_cast<qint64>(bytes.size());
-    ok = ok && file.commit();
-    if (ok)
+    const std::optional<std::string> failure =
+        SaveAtomically(path, FormatDataFile(table, heading, kind, texts, rate));
+    if (!failure)
         return {true, {}};
-    const QString reason = file.errorString();
-    file.cancelWriting();
     return {false, texts.saveFailed + "\r\n" + ToCp1252(QDir::toNativeSeparators(FromCp1252(path))) +
-                       "\r\n" + ToCp1252(reason)};
+                       "\r\n" + *failure};
 }
 
 SaveResult WriteDataFile(const MeasurementTable& table, const std::string& path,

@@ -13,9 +13,11 @@ namespace vamok {
 // large to be one.
 std::optional<std::string> ReadTypeFileBytes(const std::string& path);
 
-// Writes `bytes` to `path` through a temporary file in the same folder, so
-// that the old file stays unless the new one was written completely.
-bool WriteTypeFileBytes(const std::string& path, const std::string& bytes);
+// Writes `bytes` to `path` atomically (core/AtomicSave.h), creating the
+// folder when missing: the old file stays unless the new one was written
+// completely. On failure `reason` (when given) holds the system's reason.
+bool WriteTypeFileBytes(const std::string& path, const std::string& bytes,
+                        std::string* reason = nullptr);
 
 enum class TypeFileStatus {
     Loaded,     // read to the end
@@ -52,7 +54,8 @@ std::string TypeRowLine(const TAPDef& type, int row);
 std::string TypeFileText();
 
 // Writes the PC types atomically: the old file stays unless the new one was
-// written completely. Failure shows "Error saving file." / "Error".
+// written completely. Failure shows "Error saving file." / "Error", with
+// the system's reason on a second line.
 bool SaveTypeFile(const std::string& path, TypeReporter& reporter);
 
 } // namespace vamok

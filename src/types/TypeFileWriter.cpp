@@ -1,13 +1,13 @@
 #include "types/TypeFile.h"
 
 #include "core/AppState.h"
+#include "core/AtomicSave.h"
 #include "core/Cp1252.h"
 #include "types/FixedText.h"
 #include "types/TypeLibrary.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace vamok {
 
@@ -38,21 +38,21 @@ std::string TypeFileText()
     return text;
 }
 
-bool WriteTypeFileBytes(const std::string& path, const std::string& bytes)
+bool WriteTypeFileBytes(const std::string& path, const std::string& bytes, std::string* reason)
 {
-    const QString name = FromCp1252(path);
-    QDir().mkpath(QFileInfo(name).absolutePath());
-    QSaveFile file(name);
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-        && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
-        && file.commit();
+    QDir().mkpath(QFileInfo(FromCp1252(path)).absolutePath());
+    const std::optional<std::string> failure = SaveAtomically(path, bytes);
+    if (failure && reason)
+        *reason = *failure;
+    return !failure;
 }
 
 bool SaveTypeFile(const std::string& path, TypeReporter& reporter)
 {
-    const bool written = WriteTypeFileBytes(path, TypeFileText());
+    std::string reason;
+    const bool written = WriteTypeFileBytes(path, TypeFileText(), &reason);
     if (!written)
-        reporter.Message("Error", "Error saving file.");
+        reporter.Message("Error", "Error saving file.\r\n" + reason);
     return written;
 }
 

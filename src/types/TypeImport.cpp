@@ -49,10 +49,12 @@ bool ImportTypeFile(const std::string& source, TypeReporter& reporter, bool star
             return false;
         }
     }
-    if (!WriteTypeFileBytes(library, *bytes)) {
+    std::string reason;
+    if (!WriteTypeFileBytes(library, *bytes, &reason)) {
         if (!backup.empty())
             QFile::rename(FromCp1252(backup), FromCp1252(library));
-        Refuse("Die Typdefinition konnte nicht geschrieben werden:\r\n" + library, library, reporter);
+        Refuse("Die Typdefinition konnte nicht geschrieben werden:\r\n" + library + "\r\n" + reason, library,
+               reporter);
         return false;
     }
     reporter.Message("Achtung", "Typdefinition \xFC" "berschrieben.");

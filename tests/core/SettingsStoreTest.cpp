@@ -1,8 +1,10 @@
+#include "core/IniFile.h"
 #include "core/MemorySettingsStore.h"
 #include "core/QSettingsStore.h"
 #include "support/TempDir.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -98,4 +100,17 @@ TEST(SettingsFacade, InstalledStoreIsUsed)
     EXPECT_TRUE(raw->flag("RixUSB"));
     SetSettingsStore(std::make_unique<MemorySettingsStore>());
     EXPECT_FALSE(Settings().flag("RixUSB"));
+}
+
+TEST(QSettingsStore, FileThatCannotBeReadIsNeverRewritten)
+{
+    TempDir dir;
+    const std::string huge(kMaxIniFileSize + 1, ';');
+    dir.write("Vamok.ini", huge);
+    QSettingsStore store(QString::fromStdString(dir.file("Vamok.ini")));
+    const std::optional<std::string> failure = store.writeText("", "CommPort", "COM3");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_FALSE(failure->empty());
+    EXPECT_EQ(store.readText("", "CommPort"), std::nullopt);
+    EXPECT_EQ(QFileInfo(QString::fromStdString(dir.file("Vamok.ini"))).size(), static_cast<qint64>(huge.size()));
 }

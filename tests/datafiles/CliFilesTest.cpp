@@ -2,8 +2,12 @@
 
 #include "support/TempDir.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QStringList>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -76,4 +80,31 @@ TEST_F(CliFilesTest, UnreadableFileExitsFourWithTheWindowsMessage)
     EXPECT_NE(r.err.find("leer.VAM"), std::string::npos);
     EXPECT_EQ(Cli({"convert", Q(dir_.file("fehlt.VAM")), Q(dir_.file("x.VAM"))}).exitCode, 4);
     EXPECT_EQ(Cli({"convert", Q(dir_.file("nur-eins.VAM"))}).exitCode, 2);
+}
+
+TEST_F(CliFilesTest, ConvertOntoAFileSizeLimitKeepsTheOldFileAndExitsOne)
+{
+    const std::string old = "VERSION=5.2.0.1\r\nvorher\r\n";
+    dir_.write("out.VAM", old);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", "C");
+    p.setProcessEnvironment(env);
+    // The written file may not grow beyond 4 KiB; the converted file is larger.
+    p.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    p.start(VAMOK_CLI_BINARY, {"convert", Q(Fixture("current.VAM")), Q(dir_.file("out.VAM")), "--types",
+                               Q(dir_.file("keine.APT"))});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const std::string err = p.readAllStandardError().toStdString();
+    EXPECT_EQ(p.exitCode(), 1) << err;
+    EXPECT_NE(err.find("Konnte Datei nicht speichern!"), std::string::npos) << err;
+    EXPECT_NE(err.find("File too large"), std::string::npos) << err;
+    EXPECT_EQ(dir_.read("out.VAM"), old);
+    EXPECT_EQ(QDir(Q(dir_.path())).entryList(QDir::Files | QDir::Hidden), QStringList{"out.VAM"});
 }

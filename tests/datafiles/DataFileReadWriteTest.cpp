@@ -206,6 +206,47 @@ TEST_F(DataFileTest, OldestLayoutStartsWithHeaderAndMayBeShort)
     EXPECT_TRUE(c.notes.empty());
 }
 
+TEST_F(DataFileTest, OldFileWithoutHeaderHasWorkplaceOneAfterItsTitle)
+{
+    // No version line, a title, then the rows at once: no header, so no
+    // rating words and no air velocity or luminance columns.
+    const DataFileContent c = Read(Fixture("v0_rows_only.VAM"));
+    EXPECT_FALSE(c.hasVersionLine);
+    EXPECT_EQ(c.title, "Altes Projekt ohne Kopfzeile");
+    const WorkplaceRow& r = c.table.row(1);
+    EXPECT_EQ(r.texts.Name, "Platz 1");
+    EXPECT_EQ(r.texts.Type, "VAM ");
+    EXPECT_EQ(r.texts.Profile, "0");
+    EXPECT_EQ(r.texts.Temp, "21,5");
+    EXPECT_EQ(r.texts.Feu, "45,0");
+    EXPECT_EQ(r.texts.LaeM, "58,0");
+    EXPECT_EQ(r.texts.Hell, "250,0");
+    EXPECT_EQ(r.texts.SWK, "1 / 8,5");
+    EXPECT_EQ(r.texts.MUK, "2,4 / 1");
+    EXPECT_EQ(r.texts.Wind, RowTexts::Cleared(',').Wind);
+    EXPECT_EQ(r.ratings[Field::Temp], 0);
+    EXPECT_EQ(r.ratings[Field::MUK], 0);
+    const RowTexts& second = c.table.row(2).texts;
+    EXPECT_EQ(second.Name, "B\xFCro 2");
+    EXPECT_EQ(second.Temp, "19,3");
+    EXPECT_EQ(second.Lae, "");
+    EXPECT_EQ(second.Bel, "480");
+    EXPECT_EQ(c.table.row(3).texts.Type, "XY01");
+    EXPECT_EQ(c.table.row(3).texts.Temp, "18,0");
+    EXPECT_EQ(c.table.row(99).texts.Name, "Frei");
+    EXPECT_EQ(c.notes, std::vector<std::string>{"alte Notiz"});
+    EXPECT_TRUE(c.ratingsAvailable);
+
+    // The same shape as an export: a title and a first row of values.
+    TempDir dir;
+    dir.write("kurz.CSV", "Hallo Welt\r\n1;2;3\r\n");
+    const DataFileContent csv = Read(dir.file("kurz.CSV"));
+    EXPECT_EQ(csv.title, "Hallo Welt");
+    EXPECT_EQ(csv.table.row(1).texts.Name, "1");
+    EXPECT_EQ(csv.table.row(1).texts.Type, "2");
+    EXPECT_EQ(csv.table.row(1).texts.Temp, "3,0");
+}
+
 TEST_F(DataFileTest, NumbersAreWrittenAgainWithTheFieldsDecimals)
 {
     TempDir dir;
@@ -358,7 +399,13 @@ INSTANTIATE_TEST_SUITE_P(
         ::testing::Values(
             DamageCase{"empty", [](const std::string&) { return std::string(); }, 0},
             DamageCase{"truncated", CutAfterLine53, 54},
-            DamageCase{"foreign", [](const std::string&) { return std::string("Hallo Welt\r\n1;2;3\r\n"); }, 0},
+            // Without a version line, a first table line without separator
+            // or binary bytes show that this is no data file.
+            DamageCase{"foreign", [](const std::string&) { return std::string("Hallo Welt\r\nkeine Tabelle\r\n"); }, 2},
+            DamageCase{"one line", [](const std::string&) { return std::string("Hallo Welt"); }, 2},
+            DamageCase{"binary",
+                       [](const std::string&) { return std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\t;\x01\r\n", 20); },
+                       0},
             DamageCase{"spreadsheet",
                        [](const std::string& g) { return std::string("\xD0\xCF\x11\xE0", 4) + g; }, 0},
             DamageCase{"notes missing",

@@ -3,6 +3,7 @@
 
 #include "core/AppState.h"
 #include "types/TypeDefaults.h"
+#include "core/AtomicSave.h"
 #include "types/TypeFile.h"
 #include "types/TypeLibrary.h"
 #include "types/TypeLibraryFile.h"
@@ -240,7 +241,7 @@ TEST_F(TypeFileTest, AWriteThatFailsMidwayKeepsTheOldFile)
     EXPECT_EQ(dir.read("Vamok.APT"), old);
     ASSERT_EQ(reporter.entries.size(), 1u);
     EXPECT_EQ(reporter.entries[0].caption, "Error");
-    EXPECT_EQ(reporter.entries[0].text, "Error saving file.");
+    EXPECT_EQ(reporter.entries[0].text, "Error saving file.\r\n" + SystemReason(EFBIG));
 }
 
 TEST_F(TypeFileTest, WriteIntoAReadOnlyFolderKeepsTheOldFile)
