@@ -34,6 +34,7 @@ const AccessTexts& DefaultAccessTexts()
         "Die Schnittstelle %1%2 ist belegt: ein anderes Programm benutzt sie.",
         "keine Berechtigung",
         "belegt",
+        "Angeschlossene USB-Schnittstellen:",
     };
     return texts;
 }
@@ -48,6 +49,7 @@ const AccessTexts& EnglishAccessTexts()
         "The serial port %1%2 is busy: another program is using it.",
         "no permission",
         "busy",
+        "Attached USB bridges:",
     };
     return texts;
 }

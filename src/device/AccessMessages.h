@@ -11,7 +11,7 @@
 
 namespace vamok {
 
-inline constexpr int kAccessTextCount = 7;
+inline constexpr int kAccessTextCount = 8;
 using AccessTexts = std::array<std::string, kAccessTextCount>;
 
 enum AccessText {
@@ -22,6 +22,7 @@ enum AccessText {
     AccessBusy,               // first line, port held by another program
     AccessNoPermissionShort,  // beside a port in the port check
     AccessBusyShort,
+    AccessBridgesHeading,     // the port check's list of USB bridges
 };
 
 const AccessTexts& DefaultAccessTexts();

@@ -311,7 +311,9 @@ void TComOption::RunProbe(const std::function<void(const std::vector<SerialCandi
 void TComOption::CheckComClick()
 {
     RunProbe([this](const std::vector<SerialCandidate>& candidates, const ProbeProgress& progress) {
-        const PortCheck check = CheckPorts(link_, candidates, progress);
+        PortCheck check = CheckPorts(link_, candidates, progress);
+        link_.Bridge().Refresh();
+        check.Bridges = CheckBridges(link_.Bridge().Entries());
         Message(PortCheckMessage(check, Texts(), AccessMessageTexts()), TextAttention);
     });
 }

@@ -118,8 +118,27 @@ std::string PortCheckMessage(const PortCheck& check, const DiscoveryTexts& t, co
         const std::string why = AccessRefusalWord(port.Why, accessTexts);
         used.push_back(why.empty() ? port.Name : port.Name + " (" + why + ")");
     }
+    std::string bridges;
+    if (!check.Bridges.empty()) {
+        bridges = accessTexts[AccessBridgesHeading] + kCrLf;
+        for (const UsedPort& bridge : check.Bridges) {
+            const std::string why = AccessRefusalWord(bridge.Why, accessTexts);
+            bridges += (why.empty() ? bridge.Name : bridge.Name + " (" + why + ")") + kCrLf;
+        }
+        bridges += kCrLf;
+    }
     return t[4] + kCrLf + t[5] + kCrLf + t[6] + kCrLf + kCrLf + t[7] + kCrLf + Lines(check.Free, t[3]) + t[8] +
-           kCrLf + Lines(used, t[3]) + kCrLf + t[9] + kCrLf + t[10] + kCrLf + t[11] + kCrLf + t[12];
+           kCrLf + Lines(used, t[3]) + kCrLf + bridges + t[9] + kCrLf + t[10] + kCrLf + t[11] + kCrLf + t[12];
+}
+
+std::vector<UsedPort> CheckBridges(const std::vector<BridgeEntry>& entries)
+{
+    std::vector<UsedPort> bridges;
+    for (const BridgeEntry& entry : entries) {
+        const bool denied = CheckDeviceAccess(entry.path).access == DeviceAccess::NoPermission;
+        bridges.push_back({entry.path + " - " + entry.product, denied ? OpenRefusal::NoPermission : OpenRefusal::Other});
+    }
+    return bridges;
 }
 
 SearchResult SearchInstrument(TAPSend& link, SearchKind kind, const std::vector<SerialCandidate>& candidates,

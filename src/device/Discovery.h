@@ -5,6 +5,7 @@
 // dialogue (the poller parked).
 #include "device/AccessMessages.h"
 #include "device/DiscoveryTexts.h"
+#include "device/UsbBridge.h"
 
 #include <functional>
 #include <optional>
@@ -46,11 +47,17 @@ struct UsedPort {
 struct PortCheck {
     std::vector<std::string> Free;
     std::vector<UsedPort> Used;
+    // The USB bridges present; Why is NoPermission for those this user may
+    // not open.
+    std::vector<UsedPort> Bridges;
 };
 
 // Tries to open every candidate at 9600 baud; the last one stays selected.
 PortCheck CheckPorts(TAPSend& link, const std::vector<SerialCandidate>& candidates,
                      const ProbeProgress& progress);
+// The bridges of the list (path, product) as the port check shows them.
+std::vector<UsedPort> CheckBridges(const std::vector<BridgeEntry>& entries);
+
 // Names a used port's reason where it needs the user's attention ("no
 // permission", "busy").
 std::string PortCheckMessage(const PortCheck& check, const DiscoveryTexts& texts, const AccessTexts& accessTexts);

@@ -163,7 +163,14 @@ TEST(AccessMessages, PortCheckNamesWhyAPortIsUsed)
     PortCheck check;
     check.Free = {"COM2"};
     check.Used = {{"COM1", OpenRefusal::NoPermission}, {"COM3", OpenRefusal::Busy}, {"COM4", OpenRefusal::Other}};
+    BridgeEntry absent;
+    absent.product = "VAMOK rix";
+    absent.path = "/dev/vamok-no-such-hidraw";
+    check.Bridges = CheckBridges({absent});
+    check.Bridges.push_back({"/dev/hidraw3 - VAMOK rix", OpenRefusal::NoPermission});
     EXPECT_NE(PortCheckMessage(check, DefaultDiscoveryTexts(), DefaultAccessTexts())
-                  .find("Belegte Schnittstellen:\r\nCOM1 (keine Berechtigung)\r\nCOM3 (belegt)\r\nCOM4\r\n"),
+                  .find("Belegte Schnittstellen:\r\nCOM1 (keine Berechtigung)\r\nCOM3 (belegt)\r\nCOM4\r\n\r\n"
+                        "Angeschlossene USB-Schnittstellen:\r\n/dev/vamok-no-such-hidraw - VAMOK rix\r\n"
+                        "/dev/hidraw3 - VAMOK rix (keine Berechtigung)\r\n\r\n"),
               std::string::npos);
 }

@@ -10,8 +10,7 @@ using namespace vamok::sim;
 namespace {
 std::string DemoStatePath()
 {
-    const std::string here = __FILE__; // tests/sim/SimStateTest.cpp
-    return here.substr(0, here.rfind("tests/sim/")) + "sim/demo-state.json";
+    return std::string(VAMOK_TEST_DATA) + "/../../sim/demo-state.json";
 }
 } // namespace
 

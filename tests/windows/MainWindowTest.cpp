@@ -98,7 +98,7 @@ TEST_F(MainWindow, ControlsCarryTheirNamesAndCaptions)
     for (const char* name : {"Received", "RecLen", "Serial1Error", "BackgroundImage", "BackgroundImageEnglish"}) {
         EXPECT_NE(window->findChild<QLabel*>(name), nullptr) << name;
     }
-    ASSERT_EQ(window->lang->count(), 30);
+    ASSERT_EQ(window->lang->count(), 31);
     EXPECT_EQ(window->lang->item(0)->text(), "Schnittstelle: COM");
     EXPECT_EQ(window->lang->item(7)->text(),
               Text("Datei enth\xE4lt keine Daten und kann nicht ge\xF6" "ffnet werden!"));
