@@ -98,6 +98,8 @@ bool LoadedWhole(const TypeLoadResult& result)
 
 int CliTypes(const CliArgs& args)
 {
+    if (!args.empty() && args[0] == "report")
+        return CliTypesReport(args);
     App().DecimalSep = DecimalSepFromLocale();
     const std::optional<Arguments> a = Parse(args);
     if (!a) {

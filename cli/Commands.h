@@ -24,3 +24,8 @@ int CliLive(const CliArgs& args);
 
 // CliIdentify.cpp: one identification as the presence poller makes it.
 int CliIdentify(const CliArgs& args);
+
+// CliReport.cpp: the measurement report of a data file and the type report
+// of a library type, as PDF files ("types report" comes through CliTypes).
+int CliReport(const CliArgs& args);
+int CliTypesReport(const CliArgs& args);

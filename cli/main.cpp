@@ -22,7 +22,9 @@ const Command kCommands[] = {
     {"pmv", CliPmv, "pmv --ta C (--tr C | --tg C) --rh PCT --v M_PER_S --clo CLO --met MET [--globe15] [--json]   PMV and PPD"},
     {"live", CliLive, "live --link altarim|quadrovan|rix|ventiq [--port PATH] [--count N] [--json]   the online table after each value poll"},
     {"identify", CliIdentify, "identify --link altarim|quadrovan|rix|ventiq|demo [--port PATH] [--json]   one identification, as the status bar shows it"},
-    {"types", CliTypes, "types list | show NAME | import FILE | export FILE [--library FILE]   the PC type library"},
+    {"types", CliTypes, "types list | show NAME | import FILE | export FILE [--library FILE]   the PC type library;\n"
+                        "    types report NAME --pdf OUT.pdf [--library FILE]   the type report as PDF"},
+    {"report", CliReport, "report FILE.VAM --pdf OUT.pdf [--mode 0..4|10|11] [--color|--bw] [--library FILE]   the measurement report as PDF"},
 };
 
 void PrintUsage()
