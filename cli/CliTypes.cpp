@@ -89,6 +89,8 @@ bool LoadedWhole(const TypeLoadResult& result)
 
 ExitCode Run(const CliArguments& args)
 {
+    if (!args.operands().empty() && args.operands()[0] == "report")
+        return CliTypesReport(args);
     App().DecimalSep = DecimalSepFromLocale();
     const std::optional<Arguments> a = Parse(args);
     if (!a)
@@ -114,15 +116,24 @@ ExitCode Run(const CliArguments& args)
 
 } // namespace
 
+std::vector<CliOption> TypesOptions()
+{
+    std::vector<CliOption> options{{{"library"}, "FILE", "the library to work on (default: the program's Vamok.APT)"}};
+    for (CliOption& option : TypesReportOptions())
+        options.push_back(std::move(option));
+    return options;
+}
+
 CliCommand TypesCommand()
 {
     return {"types",
-            "types list | show NAME | import FILE | export FILE [--library FILE]",
+            "types list | show NAME | import FILE | export FILE | report NAME --pdf OUT.pdf [--library FILE]",
             "the PC type library",
-            {{{"library"}, "FILE", "the library to work on (default: the program's Vamok.APT)"}},
+            TypesOptions(),
             {{{"list"}, "", "the names of the types, in library order"},
              {{"show NAME"}, "", "one type row by row"},
              {{"import FILE"}, "", "replace the library with FILE, keeping the old one as .bak"},
-             {{"export FILE"}, "", "write the library to FILE in the current format"}},
+             {{"export FILE"}, "", "write the library to FILE in the current format"},
+             {{"report NAME"}, "", "the type report of one type as a PDF file (--pdf)"}},
             Run};
 }

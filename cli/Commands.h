@@ -10,3 +10,9 @@ CliCommand PmvCommand();      // CliPmv.cpp: PMV and PPD of one set of condition
 CliCommand LiveCommand();     // CliLive.cpp: the live values as the online window polls them
 CliCommand IdentifyCommand(); // CliIdentify.cpp: one identification as the presence poller makes it
 CliCommand TypesCommand();    // CliTypes.cpp: the PC type library
+CliCommand ReportCommand();   // CliReport.cpp: the measurement report of a data file as PDF
+
+// CliReport.cpp: "types report NAME --pdf OUT.pdf", run by the types
+// command, and the options it adds to that command.
+ExitCode CliTypesReport(const CliArguments& args);
+std::vector<CliOption> TypesReportOptions();

@@ -17,7 +17,7 @@ using CommandDeclaration = CliCommand (*)();
 
 // Each command adds its row here.
 const CommandDeclaration kCommands[] = {ReadCommand, ConvertCommand, ShowCommand, PmvCommand,
-                                        LiveCommand, IdentifyCommand, TypesCommand};
+                                        LiveCommand, IdentifyCommand, TypesCommand, ReportCommand};
 
 std::string CommandList()
 {

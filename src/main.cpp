@@ -20,6 +20,9 @@
 #include "live/InstrumentDialogue.h"
 #include "live/OnlineWindow.h"
 #include "live/PresenceNotifier.h"
+#include "print/PrintDataWindow.h"
+#include "print/PrintOptionsDialog.h"
+#include "print/ReportOutputDialog.h"
 #include "profiles/TableSelectColsWindow.h"
 #include "measure/BusyDialog.h"
 #include "measure/BusyState.h"
@@ -85,9 +88,14 @@ int main(int argc, char** argv)
     TBusy busy(Busy());
     TInfo info;
     TComOption settings(commandLayer);
+    PrintState printState;
+    TPrintOptions printOptions(printState);
     TwSprachwahl language(args);
     TOnline online(commandLayer);
     TTransferVamokPC transfer(commandLayer, getSelect, nameTyp);
+    TPrintData printData(printState, printOptions);
+    TReportOutput reportOutput;
+    printData.setOutputStep(&reportOutput);
     TwVerzeichnisse folders;
     folders.setMessageSource(main.messageSource());
     TwTableSelectCols columns;
@@ -119,6 +127,13 @@ int main(int argc, char** argv)
         columns.selectDefinition(n);
         columns.exec();
     };
+    transferLinks.print = [&printData, &transfer](int layout) {
+        printData.PrintMeasurementReport(transfer, layout, true);
+    };
+    transferLinks.printAll = [&printData, &transfer] {
+        printData.PrintMeasurementReport(transfer, PrintMode::ShownColumns, false);
+    };
+    transferLinks.printerSetup = [&printOptions] { printOptions.PrintButtonClick(); };
     transfer.setLinks(transferLinks);
     columns.setApplyHandler([&transfer](int n) { transfer.ColumnDefinitionsApplied(n); });
     columns.setMessageSource(main.messageSource());
@@ -172,10 +187,12 @@ int main(int argc, char** argv)
     links.showSettings = [&settings] { settings.show(); };
     links.changeUserPath = [&settings] { settings.ChangeUserPathClick(); };
     links.about = &info;
+    links.printerSetup = [&printOptions] { printOptions.PrintButtonClick(); };
     main.setLinks(links);
 
     TranslateAllWindows({&main, &nameTyp, &inputApn, &reading, &writing, &getSelect, &busy, &info,
-                         &settings, &language, &online, &transfer, &folders, &columns, &pmvCalculator,
+                         &settings, &printOptions, &language, &online, &transfer, &printData, &reportOutput,
+                         &folders, &columns, &pmvCalculator,
                          &paintTest});
     App().MeasurementsModified = false;
     return QApplication::exec();

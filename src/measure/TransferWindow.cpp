@@ -183,7 +183,7 @@ void TTransferVamokPC::setLinks(TransferWindowLinks links)
     Arbeitsplatzdefinitionenauswhlen1->setEnabled(bool(links_.chooseTypes));
     for (QAction* item : {DruckUser_1, DruckUser_2, DruckUser_3, DruckUser_4, DruckenAnzeige1, Drucken1})
         item->setEnabled(bool(links_.print));
-    Print->setEnabled(bool(links_.print));
+    Print->setEnabled(bool(links_.printAll));
     Druckereinrichten1->setEnabled(bool(links_.printerSetup));
     WriteButton->setEnabled(false);
     Datenschreiben1->setEnabled(false);
@@ -453,7 +453,7 @@ void TTransferVamokPC::ConnectControls()
     connect(kopieren, &QPushButton::clicked, this, &TTransferVamokPC::KopierenClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
     connect(WriteButton, &QPushButton::clicked, this, [this] { if (links_.writeNames) links_.writeNames(); });
-    connect(Print, &QPushButton::clicked, this, [this] { if (links_.print) links_.print(10); });
+    connect(Print, &QPushButton::clicked, this, [this] { if (links_.printAll) links_.printAll(); });
 
     on(Neu1, [this] { Neu1Click(); });
     on(Alleslschen1, [this] { Neu1Click(); });

@@ -59,7 +59,8 @@ struct TransferWindowLinks {
     std::function<void()> chooseTypes;                     // "Arbeitsplatzdefinitionen auswählen..."
     std::function<void(int definition)> editColumnDefinitions; // column definitions window, modal
     std::function<void()> writeNames;                      // names and types to the instrument
-    std::function<void(int layout)> print;                 // report layout 1..4, 10, 11
+    std::function<void(int layout)> print;                 // report layout 1..4, 10, 11, after the print options
+    std::function<void()> printAll;                        // "Drucken": the current view of all workplaces
     std::function<void()> printerSetup;
     std::function<std::string()> busyTransferText;         // busy dialog's "Übertrage Daten..."
 };

@@ -20,6 +20,9 @@
 #include "measure/ReadingDialog.h"
 #include "measure/TransferWindow.h"
 #include "measure/WritingDialog.h"
+#include "print/PrintDataWindow.h"
+#include "print/PrintOptionsDialog.h"
+#include "print/ReportOutputDialog.h"
 #include "profiles/TableSelectColsWindow.h"
 
 #include <QWidget>
@@ -55,6 +58,7 @@ public:
 
     vamok::TAPSend link;
     vamok::BusyState busy;
+    vamok::PrintState printState;
 
 private:
     std::vector<std::unique_ptr<QWidget>> windows_;
@@ -88,12 +92,24 @@ inline std::vector<WindowCase> ProgramWindows()
              window.SetPortSource({});
              return window;
          }},
+        {"TPrintOptions",
+         [](WindowParts& p) -> QWidget& {
+             // The printers of the machine running the test are no texts.
+             auto& window = p.make<TPrintOptions>(p.printState);
+             window.setPrinterSource({});
+             return window;
+         }},
         {"TwSprachwahl", [args](WindowParts& p) -> QWidget& { return p.make<TwSprachwahl>(args); }},
         {"TOnline", [](WindowParts& p) -> QWidget& { return p.make<TOnline>(p.link); }},
         {"TTransferVamokPC",
          [](WindowParts& p) -> QWidget& {
              return p.make<TTransferVamokPC>(p.link, p.make<TGetSelect>(), p.make<TNameTyp>());
          }},
+        {"TPrintData",
+         [](WindowParts& p) -> QWidget& {
+             return p.make<TPrintData>(p.printState, p.make<TPrintOptions>(p.printState));
+         }},
+        {"TReportOutput", [](WindowParts& p) -> QWidget& { return p.make<TReportOutput>(); }},
         {"TwVerzeichnisse", [](WindowParts& p) -> QWidget& { return p.make<TwVerzeichnisse>(); }},
         {"TwTableSelectCols", [](WindowParts& p) -> QWidget& { return p.make<TwTableSelectCols>(); }},
         {"TwVAMOK_PMV", [](WindowParts& p) -> QWidget& { return p.make<TwVAMOK_PMV>(); }},
