@@ -1,7 +1,6 @@
 #include "print/ReportRenderer.h"
 
 #include "core/AtomicSave.h"
-
 #include "core/Cp1252.h"
 #include "print/MeasurementReport.h"
 #include "print/ReportLayouts.h"
