@@ -43,7 +43,8 @@ std::optional<int> Number(const std::string& text)
     }
 }
 
-// The operand at `index` and the report options; a usage error otherwise.
+// The operand at `index` and the options both reports take; a usage error
+// otherwise.
 std::optional<Arguments> Parse(const CliArguments& args, std::size_t index)
 {
     Arguments a;
@@ -58,20 +59,26 @@ std::optional<Arguments> Parse(const CliArguments& args, std::size_t index)
         return std::nullopt;
     }
     a.library = args.value("library").value_or("");
+    a.color = args.flag("color");
+    return a;
+}
+
+// The measurement report's own options: the columns and black and white.
+bool ParseMeasurementOptions(const CliArguments& args, Arguments& a)
+{
     if (const auto mode = args.value("mode")) {
         const std::optional<int> n = Number(*mode);
         if (!n || !IsPrintMode(*n)) {
             args.UsageError("--mode must be 0..4, 10 or 11");
-            return std::nullopt;
+            return false;
         }
         a.mode = *n;
     }
-    if (args.flag("color") && args.flag("bw")) {
+    if (a.color && args.flag("bw")) {
         args.UsageError("--color and --bw exclude each other");
-        return std::nullopt;
+        return false;
     }
-    a.color = args.flag("color");
-    return a;
+    return true;
 }
 
 // The view the table window starts in: the stored user view, else the PMV
@@ -98,8 +105,8 @@ ExitCode Save(const Report& report, const std::string& path)
 
 ExitCode RunReport(const CliArguments& args)
 {
-    const std::optional<Arguments> parsed = Parse(args, 0);
-    if (!parsed)
+    std::optional<Arguments> parsed = Parse(args, 0);
+    if (!parsed || !ParseMeasurementOptions(args, *parsed))
         return ExitCode::Usage;
     const Arguments& a = *parsed;
     App().DecimalSep = DecimalSepFromLocale();

@@ -108,7 +108,9 @@ int TwSprachwahl::Execute()
 
 void TwSprachwahl::BoxUpdate()
 {
-    const LanguageBox box = FillLanguageBox(App().LanguageCode, args_, messages());
+    if (!selectedCode_)
+        selectedCode_ = App().LanguageCode;
+    const LanguageBox box = FillLanguageBox(*selectedCode_, args_, messages());
     if (!box.problem.empty()) {
         dialogs_.show(box.problem, message(MsgChoiceError));
     }
@@ -123,12 +125,12 @@ void TwSprachwahl::BoxUpdate()
 void TwSprachwahl::ExtBoxChange()
 {
     selectedCode_ = CodeOfChoice(ToCp1252(ExtBox->currentText()));
-    Edit2->setText(FromCp1252(selectedCode_));
+    Edit2->setText(FromCp1252(*selectedCode_));
 }
 
 void TwSprachwahl::registrier()
 {
-    StoreLanguageChoice(ToCp1252(ExtBox->currentText()), selectedCode_, messages());
+    StoreLanguageChoice(ToCp1252(ExtBox->currentText()), selectedCode_.value_or(App().LanguageCode), messages());
 }
 
 void TwSprachwahl::OkBtnClick()

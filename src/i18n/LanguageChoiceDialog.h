@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,6 @@ public:
 
     // Message n of the "Lang" list as currently translated.
     std::string message(int index) const;
-    // The code chosen in this run; empty until a choice is made.
-    const std::string& selectedCode() const { return selectedCode_; }
 
     int Execute();
     void BoxUpdate();
@@ -55,7 +54,9 @@ private:
 
     std::vector<std::string> args_;
     Dialogs dialogs_;
-    std::string selectedCode_;
+    // The code chosen in this run; until a choice is made, the current
+    // language, so that applying without a choice keeps it.
+    std::optional<std::string> selectedCode_;
 };
 
 } // namespace vamok

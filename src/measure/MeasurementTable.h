@@ -78,6 +78,8 @@ struct RawRow {
     // The text of Name, Type, Profile or MessZeit; nullptr otherwise.
     std::string* text(Field f);
     const std::string* text(Field f) const;
+
+    bool operator==(const RawRow&) const = default;
 };
 
 // The display texts, one per field.

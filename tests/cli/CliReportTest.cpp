@@ -77,6 +77,7 @@ TEST(CliReport, TypeReportIsPortrait)
     const QString pdf = QString::fromStdString(home.file("typ.pdf"));
     const ReportRun run = Cli(home, {"types", "report", "VAM", "--pdf", pdf});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("QCommandLineParser")) << run.err.toStdString();
     const QString info = Tool("pdfinfo", {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n")));
     EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+595 x 842 pts \\(A4\\)")));

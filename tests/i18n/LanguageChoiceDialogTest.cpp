@@ -72,20 +72,23 @@ TEST_F(LanguageFixture, ChoosingALanguageStoresItsCodeAndOffersToQuit)
     EXPECT_EQ(window.result(), QDialog::Accepted);
 }
 
-TEST_F(LanguageFixture, ApplyingWithoutAChoiceStoresTheLastChoiceOfTheRun)
+TEST_F(LanguageFixture, ApplyingWithoutAChoiceKeepsTheLanguageAndTheRunKeepsTheLastChoice)
 {
     writeLang("Lang.ini", kList);
-    start("Eng");
+    start("Fra");
     Recorded r;
     TwSprachwahl window({"vamok"});
     window.setDialogs(RecordingDialogs(r));
     window.BoxUpdate();
-    window.OkBtnClick(); // nothing chosen yet: empty code
-    EXPECT_EQ(Settings().readText(kLanguageSubKey, "Sprache"), std::optional<std::string>(""));
+    EXPECT_EQ(Text(window.ExtBox->currentText()), "Francais");
+    window.OkBtnClick(); // nothing chosen: the current language stays
+    EXPECT_EQ(Settings().readText(kLanguageSubKey, "Sprache"), std::optional<std::string>("Fra"));
     EXPECT_EQ(r.closes, 0);
 
     Choose(window, "English");
-    window.BoxUpdate(); // opened again: the choice is kept
+    window.BoxUpdate(); // opened again: it shows and keeps the choice
+    EXPECT_EQ(Text(window.ExtBox->currentText()), "British");
+    EXPECT_EQ(Text(window.Edit2->text()), "Eng");
     window.OkBtnClick();
     EXPECT_EQ(Settings().readText(kLanguageSubKey, "Sprache"), std::optional<std::string>("Eng"));
 }
