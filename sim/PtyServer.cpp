@@ -98,6 +98,8 @@ void PtyServer::serve(const volatile std::sig_atomic_t& stop)
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n > 0) {
                 lastInput = std::chrono::steady_clock::now();
+                bytesIn_ += static_cast<unsigned long long>(n);
+                traceEvent("in", static_cast<std::size_t>(n));
                 handleInput(std::string_view(buffer, static_cast<std::size_t>(n)), stop);
             }
         } else if (ready == 0 && instrument_.hasPartialInput()) {
@@ -110,6 +112,10 @@ void PtyServer::serve(const volatile std::sig_atomic_t& stop)
     }
     savedWrites_ = -1;
     saveRecord();
+    if (options_.count) {
+        std::printf("COUNT %llu %llu\n", bytesIn_, bytesOut_);
+        std::fflush(stdout);
+    }
 }
 
 void PtyServer::handleInput(std::string_view bytes, const volatile std::sig_atomic_t& stop)
@@ -176,6 +182,8 @@ bool PtyServer::writeSome(const char* data, std::size_t size, const volatile std
         if (n > 0) {
             data += n;
             size -= static_cast<std::size_t>(n);
+            bytesOut_ += static_cast<unsigned long long>(n);
+            traceEvent("out", static_cast<std::size_t>(n));
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR)
@@ -184,6 +192,16 @@ bool PtyServer::writeSome(const char* data, std::size_t size, const volatile std
         ::poll(&p, 1, kPollMs);
     }
     return size == 0;
+}
+
+void PtyServer::traceEvent(const char* direction, std::size_t bytes) const
+{
+    if (!options_.trace)
+        return;
+    // Monotonic microseconds, the clock the program's own timestamps use.
+    const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+    std::fprintf(stderr, "TRACE %lld %s %zu\n", static_cast<long long>(now.count()), direction, bytes);
 }
 
 void PtyServer::saveRecord()

@@ -11,6 +11,8 @@ struct ServeOptions {
     FaultOptions faults;
     int delayMs = 0;          // wait before each answer
     bool pace = false;        // send no faster than the instrument's line speed
+    bool count = false;       // at the end, print the bytes received and sent on stdout
+    bool trace = false;       // print every read and write with its time on stderr
     std::string recordPath;   // where the writes go (empty: nowhere)
     int quietDropMs = 1000;   // an unfinished command is forgotten after this pause
 };
@@ -37,6 +39,7 @@ private:
     void send(const std::string& bytes, const volatile std::sig_atomic_t& stop);
     bool writeSome(const char* data, std::size_t size, const volatile std::sig_atomic_t& stop);
     void saveRecord();
+    void traceEvent(const char* direction, std::size_t bytes) const;
 
     Instrument& instrument_;
     ServeOptions options_;
@@ -46,6 +49,8 @@ private:
     std::string path_;
     int savedWrites_ = -1;
     bool speedMismatchReported_ = false;
+    unsigned long long bytesIn_ = 0;
+    unsigned long long bytesOut_ = 0;
 };
 
 } // namespace vamok::sim
