@@ -2,6 +2,7 @@
 #include "sim/FaultInjector.h"
 #include "sim/Instrument.h"
 
+#include <chrono>
 #include <csignal>
 #include <string>
 
@@ -16,6 +17,8 @@ struct ServeOptions {
     std::string recordPath;   // where the writes go (empty: nowhere)
     int quietDropMs = 1000;   // an unfinished command is forgotten after this pause
 };
+
+using Clock = std::chrono::steady_clock;
 
 // Plays the instrument on a pseudo-terminal in raw mode: the program opens
 // the terminal's path like a serial port.
@@ -33,7 +36,11 @@ public:
     void serve(const volatile std::sig_atomic_t& stop);
 
 private:
+    void readInput();
     void handleInput(std::string_view bytes, const volatile std::sig_atomic_t& stop);
+    Clock::duration wireTime(std::size_t bytes) const;
+    // Sleeps until due, taking in what the program writes meanwhile.
+    void waitUntil(Clock::time_point due, const volatile std::sig_atomic_t& stop);
     bool lineSpeedMatches();
     void answer(const std::string& bytes, const volatile std::sig_atomic_t& stop);
     void send(const std::string& bytes, const volatile std::sig_atomic_t& stop);
@@ -49,6 +56,9 @@ private:
     std::string path_;
     int savedWrites_ = -1;
     bool speedMismatchReported_ = false;
+    std::string pendingInput_;            // read, not yet handed to the instrument
+    Clock::time_point inputDoneAt_{};     // when the last byte read has crossed the line
+    Clock::time_point lastInput_{};
     unsigned long long bytesIn_ = 0;
     unsigned long long bytesOut_ = 0;
 };
