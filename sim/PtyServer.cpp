@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -84,6 +85,9 @@ bool PtyServer::open(std::string& error)
         return false;
     }
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    // Paced bytes leave on time: no timer slack added to the waits.
+    if (options_.pace)
+        ::prctl(PR_SET_TIMERSLACK, 1UL);
     return true;
 }
 
@@ -161,8 +165,6 @@ void PtyServer::waitUntil(Clock::time_point due, const volatile std::sig_atomic_
 
 void PtyServer::handleInput(std::string_view bytes, const volatile std::sig_atomic_t& stop)
 {
-    if (options_.pace)
-        waitUntil(inputDoneAt_, stop); // the instrument has the command once it has crossed the line
     if (instrument_.onSerialPort() && !lineSpeedMatches()) {
         instrument_.dropPartialInput();
         return;
@@ -207,7 +209,9 @@ void PtyServer::send(const std::string& bytes, const volatile std::sig_atomic_t&
     // byte would have arrived, never earlier.
     const double bytesPerMs = static_cast<double>(instrument_.lineSpeed()) / 10.0 / 1000.0;
     const auto slice = static_cast<std::size_t>(std::max(1.0, bytesPerMs * 0.5));
-    const auto start = Clock::now();
+    // The answer begins once the command has crossed the line (the answer
+    // was worked out meanwhile, as the instrument does while bytes come in).
+    const auto start = std::max(Clock::now(), inputDoneAt_);
     for (std::size_t sent = 0; sent < bytes.size() && !stop;) {
         const std::size_t n = std::min(slice, bytes.size() - sent);
         waitUntil(start + wireTime(sent + n), stop);
