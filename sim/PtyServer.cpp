@@ -23,7 +23,6 @@ namespace vamok::sim {
 namespace {
 constexpr int kPollMs = 20;
 
-
 speed_t SpeedCode(long baud)
 {
     switch (baud) {
@@ -245,8 +244,7 @@ void PtyServer::traceEvent(const char* direction, std::size_t bytes) const
     if (!options_.trace)
         return;
     // Monotonic microseconds, the clock the program's own timestamps use.
-    const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now().time_since_epoch());
+    const auto now = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch());
     std::fprintf(stderr, "TRACE %lld %s %zu\n", static_cast<long long>(now.count()), direction, bytes);
 }
 
