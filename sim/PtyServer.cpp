@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -83,26 +84,29 @@ bool PtyServer::open(std::string& error)
         return false;
     }
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    // Paced bytes leave on time: no timer slack added to the waits.
+    if (options_.pace)
+        ::prctl(PR_SET_TIMERSLACK, 1UL);
     return true;
 }
 
 void PtyServer::serve(const volatile std::sig_atomic_t& stop)
 {
     saveRecord();
-    auto lastInput = std::chrono::steady_clock::now();
+    lastInput_ = Clock::now();
     while (!stop) {
+        if (!pendingInput_.empty()) {
+            std::string bytes;
+            bytes.swap(pendingInput_);
+            handleInput(bytes, stop);
+            continue;
+        }
         pollfd p{master_, POLLIN, 0};
         const int ready = ::poll(&p, 1, kPollMs);
         if (ready > 0 && (p.revents & POLLIN)) {
-            char buffer[4096];
-            const ssize_t n = ::read(master_, buffer, sizeof buffer);
-            if (n > 0) {
-                lastInput = std::chrono::steady_clock::now();
-                handleInput(std::string_view(buffer, static_cast<std::size_t>(n)), stop);
-            }
+            readInput();
         } else if (ready == 0 && instrument_.hasPartialInput()) {
-            const auto quiet = std::chrono::steady_clock::now() - lastInput;
-            if (quiet > std::chrono::milliseconds(options_.quietDropMs))
+            if (Clock::now() - lastInput_ > std::chrono::milliseconds(options_.quietDropMs))
                 instrument_.dropPartialInput();
         } else if (ready > 0) {
             SleepMs(kPollMs); // hang-up or error without data: do not spin
@@ -110,6 +114,52 @@ void PtyServer::serve(const volatile std::sig_atomic_t& stop)
     }
     savedWrites_ = -1;
     saveRecord();
+    if (options_.count) {
+        std::printf("COUNT %llu %llu\n", bytesIn_, bytesOut_);
+        std::fflush(stdout);
+    }
+}
+
+void PtyServer::readInput()
+{
+    char buffer[4096];
+    const ssize_t n = ::read(master_, buffer, sizeof buffer);
+    if (n <= 0)
+        return;
+    const auto now = Clock::now();
+    lastInput_ = now;
+    bytesIn_ += static_cast<unsigned long long>(n);
+    traceEvent("in", static_cast<std::size_t>(n));
+    pendingInput_.append(buffer, static_cast<std::size_t>(n));
+    // A pseudo-terminal hands the bytes over at once; on the line they come
+    // one after the other, after those still on their way.
+    inputDoneAt_ = std::max(now, inputDoneAt_) + wireTime(static_cast<std::size_t>(n));
+}
+
+Clock::duration PtyServer::wireTime(std::size_t bytes) const
+{
+    // Ten bit times per byte: start, eight data bits, stop.
+    const double seconds = static_cast<double>(bytes) * 10.0 / static_cast<double>(instrument_.lineSpeed());
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+}
+
+void PtyServer::waitUntil(Clock::time_point due, const volatile std::sig_atomic_t& stop)
+{
+    // Bytes the program writes meanwhile are taken in now, so that their
+    // time on the line counts from when they were written.
+    while (!stop) {
+        const auto left = due - Clock::now();
+        if (left <= Clock::duration::zero())
+            return;
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+        const timespec timeout{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
+        pollfd p{master_, POLLIN, 0};
+        const int ready = ::ppoll(&p, 1, &timeout, nullptr);
+        if (ready > 0 && (p.revents & POLLIN))
+            readInput();
+        else if (ready > 0 || (ready < 0 && errno != EINTR))
+            std::this_thread::sleep_until(due); // hang-up or error without data: do not spin
+    }
 }
 
 void PtyServer::handleInput(std::string_view bytes, const volatile std::sig_atomic_t& stop)
@@ -154,18 +204,19 @@ void PtyServer::send(const std::string& bytes, const volatile std::sig_atomic_t&
         writeSome(bytes.data(), bytes.size(), stop);
         return;
     }
-    // Ten bit times per byte (start, eight data bits, stop), in slices of
-    // about five milliseconds.
+    // In slices of about half a millisecond, each handed over when its last
+    // byte would have arrived, never earlier.
     const double bytesPerMs = static_cast<double>(instrument_.lineSpeed()) / 10.0 / 1000.0;
-    const auto slice = static_cast<std::size_t>(std::max(1.0, bytesPerMs * 5.0));
-    const auto start = std::chrono::steady_clock::now();
+    const auto slice = static_cast<std::size_t>(std::max(1.0, bytesPerMs * 0.5));
+    // The answer begins once the command has crossed the line (the answer
+    // was worked out meanwhile, as the instrument does while bytes come in).
+    const auto start = std::max(Clock::now(), inputDoneAt_);
     for (std::size_t sent = 0; sent < bytes.size() && !stop;) {
         const std::size_t n = std::min(slice, bytes.size() - sent);
+        waitUntil(start + wireTime(sent + n), stop);
         if (!writeSome(bytes.data() + sent, n, stop))
             return;
         sent += n;
-        const auto due = start + std::chrono::microseconds(static_cast<long>(sent * 1000.0 / bytesPerMs));
-        std::this_thread::sleep_until(due);
     }
 }
 
@@ -176,6 +227,8 @@ bool PtyServer::writeSome(const char* data, std::size_t size, const volatile std
         if (n > 0) {
             data += n;
             size -= static_cast<std::size_t>(n);
+            bytesOut_ += static_cast<unsigned long long>(n);
+            traceEvent("out", static_cast<std::size_t>(n));
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR)
@@ -184,6 +237,15 @@ bool PtyServer::writeSome(const char* data, std::size_t size, const volatile std
         ::poll(&p, 1, kPollMs);
     }
     return size == 0;
+}
+
+void PtyServer::traceEvent(const char* direction, std::size_t bytes) const
+{
+    if (!options_.trace)
+        return;
+    // Monotonic microseconds, the clock the program's own timestamps use.
+    const auto now = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch());
+    std::fprintf(stderr, "TRACE %lld %s %zu\n", static_cast<long long>(now.count()), direction, bytes);
 }
 
 void PtyServer::saveRecord()

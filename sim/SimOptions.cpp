@@ -7,7 +7,7 @@ namespace vamok::sim {
 const char* const kUsage =
     "usage: vamok-sim --dialect altarim|quadrovan|rix|ventiq --state FILE [--record OUT.json]\n"
     "                 [--ignore-every N] [--corrupt-every N] [--silent-after N] [--garbage]\n"
-    "                 [--delay MS] [--pace]\n";
+    "                 [--delay MS] [--pace] [--count] [--trace]\n";
 
 namespace {
 std::optional<int> Count(const std::string& text)
@@ -46,6 +46,14 @@ std::optional<SimOptions> ParseOptions(const std::vector<std::string>& args, std
         }
         if (a == "--pace") {
             o.serve.pace = true;
+            continue;
+        }
+        if (a == "--count") {
+            o.serve.count = true;
+            continue;
+        }
+        if (a == "--trace") {
+            o.serve.trace = true;
             continue;
         }
         if (i + 1 >= args.size()) {

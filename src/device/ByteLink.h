@@ -3,8 +3,10 @@
 // USB HID-UART bridge). The protocol code above it never knows which.
 #include "device/DeviceAccess.h"
 
+#include <chrono>
 #include <functional>
 #include <string>
+#include <thread>
 
 namespace vamok {
 
@@ -25,6 +27,10 @@ public:
     virtual void Purge() = 0;
     virtual bool SetBaudRate(int baud) = 0;
     virtual int BaudRate() const = 0;
+    // Waits up to ms for bytes to arrive and announces them through
+    // DataAvailable before returning. Links that cannot be waited on just
+    // sleep; their bytes come through the event loop.
+    virtual void WaitForBytes(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
     // Called (on the UI thread) when bytes are ready to be read; links that
     // must be polled never call it.

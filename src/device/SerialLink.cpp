@@ -1,5 +1,8 @@
 #include "device/SerialLink.h"
 
+#include <QElapsedTimer>
+#include <QThread>
+
 namespace vamok {
 
 std::string ComPortDevicePath(int portNumber)
@@ -112,5 +115,19 @@ bool SerialLink::SetBaudRate(int baud)
 }
 
 int SerialLink::BaudRate() const { return baud_; }
+
+void SerialLink::WaitForBytes(int ms)
+{
+    // The port wakes the wait with the bytes (readyRead is emitted inside),
+    // instead of their lying unread until a blind sleep has passed.
+    QElapsedTimer clock;
+    clock.start();
+    if (port_.isOpen() && port_.waitForReadyRead(ms))
+        return;
+    // Closed, or a port error that returns at once: do not spin.
+    const qint64 left = ms - clock.elapsed();
+    if (left > 0)
+        QThread::msleep(static_cast<unsigned long>(left));
+}
 
 } // namespace vamok

@@ -32,6 +32,7 @@ public:
     void Purge() override;
     bool SetBaudRate(int baud) override;
     int BaudRate() const override;
+    void WaitForBytes(int ms) override;
 
 private:
     QSerialPort port_;

@@ -176,7 +176,12 @@ void TAPSend::Wait(bool usb)
             d_->bridge.CheckReceiveData(true);
         if (d_->received)
             break; // no round's sleep once the reply is in
-        QThread::msleep(1);
+        // A millisecond at most per round; the serial line ends the round as
+        // soon as bytes arrive, the bridge is read again on the next round.
+        if (usb)
+            QThread::msleep(1);
+        else
+            d_->line().WaitForBytes(1);
     }
 }
 

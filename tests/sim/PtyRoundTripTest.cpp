@@ -140,6 +140,40 @@ TEST_F(SimPty, DelayAndPaceHoldTheAnswerBack)
     EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(200));
 }
 
+// Paced, no byte arrives before the command and the answer up to it could
+// have crossed the line, 10 bit times a byte.
+TEST_F(SimPty, PacedBytesComeNoFasterThanTheLine)
+{
+    struct Case {
+        const char* dialect;
+        speed_t speed;
+        long baud;
+        std::string command;
+        std::size_t answerSize;
+    };
+    const Case cases[] = {
+        {"altarim", B9600, 9600, "VeSr", 53},
+        {"quadrovan", B115200, 115200, Framed("SNR"), 13},
+        {"ventiq", B9600, 230400, Framed("SER"), 14},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dialect);
+        SimProcess sim(c.dialect, statePath(), {"--pace"});
+        Line line(sim.ptyPath(), c.speed);
+        const auto start = Clock::now();
+        line.send(c.command);
+        std::size_t received = 0;
+        while (received < c.answerSize) {
+            const std::string chunk = line.receive(1, 2000);
+            ASSERT_EQ(chunk.size(), 1u) << "after " << received << " bytes";
+            ++received;
+            const double earliestUs = (c.command.size() + received) * 10.0e6 / static_cast<double>(c.baud);
+            const double atUs = std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+            EXPECT_GE(atUs, earliestUs) << "byte " << received;
+        }
+    }
+}
+
 TEST_F(SimPty, CorruptedQuadrovanAnswerHasAWrongChecksum)
 {
     SimProcess sim("quadrovan", statePath(), {"--corrupt-every", "1"});

@@ -102,7 +102,8 @@ TEST(SimOptions, CommandLine)
 {
     std::string error;
     const auto o = ParseOptions({"--dialect", "ventiq", "--state", "s.json", "--record", "r.json", "--ignore-every",
-                                 "3", "--corrupt-every", "4", "--garbage", "--delay", "25", "--pace", "--silent-after", "31"},
+                                 "3", "--corrupt-every", "4", "--garbage", "--delay", "25", "--pace", "--silent-after", "31",
+                                 "--count", "--trace"},
                                 error);
     ASSERT_TRUE(o) << error;
     EXPECT_EQ(o->dialect, Dialect::Ventiq);
@@ -114,6 +115,8 @@ TEST(SimOptions, CommandLine)
     EXPECT_TRUE(o->serve.faults.garbage);
     EXPECT_EQ(o->serve.delayMs, 25);
     EXPECT_TRUE(o->serve.pace);
+    EXPECT_TRUE(o->serve.count);
+    EXPECT_TRUE(o->serve.trace);
 
     const std::vector<std::string> bad[] = {
         {"--state", "s.json"},
