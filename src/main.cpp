@@ -10,11 +10,13 @@
 #include "app/PaintTestWindow.h"
 #include "app/SingleInstanceGuard.h"
 #include "comfort/PmvCalculatorWindow.h"
+#include "device/BridgeWindow.h"
 #include "device/ComOptionWindow.h"
 #include "device/DemoLink.h"
 #include "device/DeviceClock.h"
 #include "device/ProtocolMonitorWindow.h"
 #include "device/TAPSend.h"
+#include "device/UsbBridge.h"
 #include "i18n/LanguageChoiceDialog.h"
 #include "i18n/TranslatorWidget.h"
 #include "live/InstrumentDialogue.h"
@@ -101,6 +103,9 @@ int main(int argc, char** argv)
     TwTableSelectCols columns;
     TwVAMOK_PMV pmvCalculator;
     TAPSendWindow commandWindow(commandLayer);
+    TwVamokHIDControl bridgeWindow(commandLayer);
+    UsbBridge ventiqBridge(MakeHidApiBackend());
+    TwVentiqHIDControl ventiqBridgeWindow(ventiqBridge);
     TwPaintTest paintTest;
 
     OnlineWindowLinks onlineLinks;
@@ -141,6 +146,7 @@ int main(int argc, char** argv)
     ComOptionLinks settingsLinks;
     settingsLinks.poller = &online.Poller();
     settingsLinks.busyWindow = &busy;
+    settingsLinks.showBridgeDevices = [&bridgeWindow] { bridgeWindow.ShowCompact(); };
     settingsLinks.changeUserPath = [&folders] { return folders.ChangeUserPath(); };
     settingsLinks.changeAppDataPath = [&folders] { return folders.ChangeAppDataPath(); };
     settingsLinks.chooseLanguage = [&language] { language.Execute(); };
@@ -192,7 +198,7 @@ int main(int argc, char** argv)
 
     TranslateAllWindows({&main, &nameTyp, &inputApn, &reading, &writing, &getSelect, &busy, &info,
                          &settings, &printOptions, &language, &online, &transfer, &printData, &reportOutput,
-                         &folders, &columns, &pmvCalculator,
+                         &folders, &columns, &pmvCalculator, &bridgeWindow, &ventiqBridgeWindow,
                          &paintTest});
     App().MeasurementsModified = false;
     return QApplication::exec();
