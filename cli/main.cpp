@@ -81,6 +81,6 @@ int main(int argc, char** argv)
     // The event loop the command layer waits in; it also knows the program
     // folder, where the shipped files are.
     QCoreApplication app(argc, argv);
-    vamok::App().ProgramPath = vamok::ProgramFolder();
+    vamok::App().ProgramPath = vamok::ShippedFilesFolder();
     return static_cast<int>(Run(args));
 }

@@ -9,6 +9,7 @@
 #include "core/MessageDialog.h"
 #include "app/PaintTestWindow.h"
 #include "app/SingleInstanceGuard.h"
+#include "app/Version.h"
 #include "comfort/PmvCalculatorWindow.h"
 #include "device/BridgeWindow.h"
 #include "device/ComOptionWindow.h"
@@ -44,6 +45,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdio>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -62,6 +65,14 @@ std::vector<std::string> CommandLine(const QStringList& arguments)
 int main(int argc, char** argv)
 {
     using namespace vamok;
+    // Answered before any window or the single-instance guard, so that it
+    // works without a display and beside a running copy.
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--version") {
+            std::printf("vamok %s\n", VersionText().c_str());
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vamok");
 
