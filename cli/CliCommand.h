@@ -27,6 +27,9 @@ struct CliCommand {
     std::vector<CliOption> options;    // "--help" is added to every command
     std::vector<CliOption> operands;   // the words without dashes, for the help text
     ExitCode (*run)(const CliArguments& args) = nullptr;
+    // Whether the command, given these words after its name, draws text
+    // (fonts need a GUI application); nothing: it never does.
+    bool (*paints)(const QStringList& args) = nullptr;
 };
 
 // What the command line gave one command. Texts are as the terminal passed

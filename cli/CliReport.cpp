@@ -16,10 +16,8 @@
 #include "profiles/ColumnDefinition.h"
 #include "types/TypeLibrary.h"
 
-#include <QGuiApplication>
 
 #include <cstdio>
-#include <memory>
 #include <optional>
 
 namespace {
@@ -76,19 +74,6 @@ std::optional<Arguments> Parse(const CliArguments& args, std::size_t index)
     return a;
 }
 
-// Fonts need a GUI application; without a display the offscreen platform.
-std::unique_ptr<QGuiApplication> GuiApplication()
-{
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "vamok-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 // The view the table window starts in: the stored user view, else the PMV
 // view (which it also takes when no user view is stored).
 ColumnMap StartViewColumns()
@@ -117,7 +102,6 @@ ExitCode RunReport(const CliArguments& args)
     if (!parsed)
         return ExitCode::Usage;
     const Arguments& a = *parsed;
-    const auto app = GuiApplication();
     App().DecimalSep = DecimalSepFromLocale();
     LoadTypesForRating(a.library);
     ReadResult read = ReadDataFile(CommandLineText(a.word), DefaultDataFileTexts(), App().DecimalSep, PmvSettings{});
@@ -150,7 +134,6 @@ ExitCode CliTypesReport(const CliArguments& args)
     if (!parsed)
         return ExitCode::Usage;
     const Arguments& a = *parsed;
-    const auto app = GuiApplication();
     App().DecimalSep = DecimalSepFromLocale();
     LoadTypesForRating(a.library);
     const int index = FindType(PCTypes(), CommandLineText(a.word));
@@ -178,7 +161,8 @@ CliCommand ReportCommand()
              {{"bw"}, "", "in black and white, with rating words (default)"},
              {{"library", "types"}, "FILE", "the type library the ratings come from"}},
             {{{"FILE.VAM"}, "", "the data file or export to print"}},
-            RunReport};
+            RunReport,
+            [](const QStringList&) { return true; }};
 }
 
 std::vector<CliOption> TypesReportOptions() { return {kPdfOption, {{"color"}, "", "the report in colour"}}; }

@@ -135,5 +135,6 @@ CliCommand TypesCommand()
              {{"import FILE"}, "", "replace the library with FILE, keeping the old one as .bak"},
              {{"export FILE"}, "", "write the library to FILE in the current format"},
              {{"report NAME"}, "", "the type report of one type as a PDF file (--pdf)"}},
-            Run};
+            Run,
+            [](const QStringList& args) { return !args.isEmpty() && args.front() == QLatin1String("report"); }};
 }

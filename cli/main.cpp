@@ -7,8 +7,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -37,6 +40,43 @@ ExitCode Usage(const std::string& problem)
     return ExitCode::Usage;
 }
 
+std::optional<CliCommand> FindCommand(const QString& word)
+{
+    const std::string name = word.toLocal8Bit().toStdString();
+    for (CommandDeclaration declaration : kCommands) {
+        CliCommand command = declaration();
+        if (command.name == name)
+            return command;
+    }
+    return std::nullopt;
+}
+
+// The command the words name, if any (the first word that is not an
+// option), and the words after it.
+std::optional<CliCommand> NamedCommand(const QStringList& args, QStringList* rest)
+{
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i].startsWith('-'))
+            continue;
+        *rest = args.mid(i + 1);
+        return FindCommand(args[i]);
+    }
+    return std::nullopt;
+}
+
+// A command that draws needs fonts, so a GUI application; the CLI never
+// shows a window, so it draws on the offscreen platform.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv, const QStringList& args)
+{
+    QStringList rest;
+    const std::optional<CliCommand> command = NamedCommand(args, &rest);
+    if (command && command->paints && command->paints(rest)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 ExitCode Run(const QStringList& args)
 {
     // The program's own options come before the command; everything after
@@ -62,13 +102,9 @@ ExitCode Run(const QStringList& args)
         std::fputs(CommandList().c_str(), stderr);
         return ExitCode::Usage;
     }
-    const std::string name = words.front().toLocal8Bit().toStdString();
-    for (CommandDeclaration declaration : kCommands) {
-        const CliCommand command = declaration();
-        if (command.name == name)
-            return RunCommand(command, words.mid(1));
-    }
-    return Usage("unknown command '" + name + "'");
+    if (const std::optional<CliCommand> command = FindCommand(words.front()))
+        return RunCommand(*command, words.mid(1));
+    return Usage("unknown command '" + words.front().toLocal8Bit().toStdString() + "'");
 }
 
 } // namespace
@@ -80,7 +116,7 @@ int main(int argc, char** argv)
         args << QString::fromLocal8Bit(argv[i]);
     // The event loop the command layer waits in; it also knows the program
     // folder, where the shipped files are.
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv, args);
     vamok::App().ProgramPath = vamok::ShippedFilesFolder();
     return static_cast<int>(Run(args));
 }
