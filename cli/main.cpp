@@ -117,6 +117,6 @@ int main(int argc, char** argv)
     // The event loop the command layer waits in; it also knows the program
     // folder, where the shipped files are.
     const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv, args);
-    vamok::App().ProgramPath = vamok::ProgramFolder();
+    vamok::App().ProgramPath = vamok::ShippedFilesFolder();
     return static_cast<int>(Run(args));
 }

@@ -14,6 +14,16 @@ foreach(source IN LISTS vamok_dist_sources)
   list(APPEND vamok_dist_outputs ${output})
 endforeach()
 
+# The udev rule goes along as udev/, so the fix the program names for a
+# bridge it may not open points at a file that is there.
+set(vamok_udev_output ${CMAKE_BINARY_DIR}/udev/99-vamok.rules)
+add_custom_command(OUTPUT ${vamok_udev_output}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/udev
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/udev/99-vamok.rules ${vamok_udev_output}
+  DEPENDS ${CMAKE_SOURCE_DIR}/udev/99-vamok.rules
+  COMMENT "Program folder file udev/99-vamok.rules")
+list(APPEND vamok_dist_outputs ${vamok_udev_output})
+
 add_custom_target(vamok_dist ALL DEPENDS ${vamok_dist_outputs})
 if(TARGET vamok)
   add_dependencies(vamok vamok_dist)

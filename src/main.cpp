@@ -9,12 +9,15 @@
 #include "core/MessageDialog.h"
 #include "app/PaintTestWindow.h"
 #include "app/SingleInstanceGuard.h"
+#include "app/Version.h"
 #include "comfort/PmvCalculatorWindow.h"
+#include "device/BridgeWindow.h"
 #include "device/ComOptionWindow.h"
 #include "device/DemoLink.h"
 #include "device/DeviceClock.h"
 #include "device/ProtocolMonitorWindow.h"
 #include "device/TAPSend.h"
+#include "device/UsbBridge.h"
 #include "i18n/LanguageChoiceDialog.h"
 #include "i18n/TranslatorWidget.h"
 #include "live/InstrumentDialogue.h"
@@ -42,6 +45,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdio>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -60,6 +65,14 @@ std::vector<std::string> CommandLine(const QStringList& arguments)
 int main(int argc, char** argv)
 {
     using namespace vamok;
+    // Answered before any window or the single-instance guard, so that it
+    // works without a display and beside a running copy.
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--version") {
+            std::printf("vamok %s\n", VersionText().c_str());
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vamok");
 
@@ -101,6 +114,9 @@ int main(int argc, char** argv)
     TwTableSelectCols columns;
     TwVAMOK_PMV pmvCalculator;
     TAPSendWindow commandWindow(commandLayer);
+    TwVamokHIDControl bridgeWindow(commandLayer);
+    UsbBridge ventiqBridge(MakeHidApiBackend());
+    TwVentiqHIDControl ventiqBridgeWindow(ventiqBridge);
     TwPaintTest paintTest;
 
     OnlineWindowLinks onlineLinks;
@@ -141,6 +157,7 @@ int main(int argc, char** argv)
     ComOptionLinks settingsLinks;
     settingsLinks.poller = &online.Poller();
     settingsLinks.busyWindow = &busy;
+    settingsLinks.showBridgeDevices = [&bridgeWindow] { bridgeWindow.ShowCompact(); };
     settingsLinks.changeUserPath = [&folders] { return folders.ChangeUserPath(); };
     settingsLinks.changeAppDataPath = [&folders] { return folders.ChangeAppDataPath(); };
     settingsLinks.chooseLanguage = [&language] { language.Execute(); };
@@ -192,7 +209,7 @@ int main(int argc, char** argv)
 
     TranslateAllWindows({&main, &nameTyp, &inputApn, &reading, &writing, &getSelect, &busy, &info,
                          &settings, &printOptions, &language, &online, &transfer, &printData, &reportOutput,
-                         &folders, &columns, &pmvCalculator,
+                         &folders, &columns, &pmvCalculator, &bridgeWindow, &ventiqBridgeWindow,
                          &paintTest});
     App().MeasurementsModified = false;
     return QApplication::exec();

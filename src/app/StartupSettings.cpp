@@ -25,7 +25,7 @@ bool PrepareFolders()
     if (!MakeFolder(app.AppDataPath)) {
         failure = true;
     }
-    app.ProgramPath = ProgramFolder();
+    app.ProgramPath = ShippedFilesFolder();
     ReadDeviceHistory();
 
     const std::optional<std::string> userPath = Settings().readText("", "UserPath");

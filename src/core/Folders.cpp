@@ -103,6 +103,19 @@ std::string ProgramFolder()
         ToCp1252(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())));
 }
 
+std::string ShippedFilesFolder(const std::string& programFolder)
+{
+    const QString program = FromCp1252(programFolder);
+    if (QFileInfo(program + QStringLiteral("Lang")).isDir())
+        return programFolder;
+    const QString installed = QDir::cleanPath(program + QStringLiteral(VAMOK_DATA_FROM_BIN));
+    if (QFileInfo(installed).isDir())
+        return WithTrailingSeparator(ToCp1252(QDir::toNativeSeparators(installed)));
+    return programFolder;
+}
+
+std::string ShippedFilesFolder() { return ShippedFilesFolder(ProgramFolder()); }
+
 bool MakeFolder(const std::string& folder)
 {
     if (folder.empty()) {

@@ -24,6 +24,14 @@ std::string ExportFolder();                // the all-users documents folder
 std::string AppDataFolder();               // application data + "QAL/VAMOK/"
 std::string ProgramFolder();               // folder of the program file
 
+// The folder of the files shipped with the program (the language folder
+// "Lang/", the type library, the manuals): the program folder itself when
+// it holds "Lang/" (the build tree), else the installed data folder
+// relative to it (bin/../share/vamok/) when that exists, else the program
+// folder.
+std::string ShippedFilesFolder(const std::string& programFolder);
+std::string ShippedFilesFolder();          // of ProgramFolder()
+
 // Text with a separator appended when it does not end with one.
 std::string WithTrailingSeparator(std::string folder);
 

@@ -1,5 +1,6 @@
 #include "device/AccessMessages.h"
 
+#include "core/AppState.h"
 #include "device/SerialLink.h"
 
 namespace vamok {
@@ -21,7 +22,27 @@ std::string Fill(std::string text, const OpenFailure& failure)
     return text;
 }
 
+std::string ShellWord(const std::string& text)
+{
+    const bool plain = !text.empty() && text.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                                                               "0123456789/._-+") == std::string::npos;
+    if (plain)
+        return text;
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
 } // namespace
+
+std::string ShippedUdevRule() { return App().ProgramPath + "udev/99-vamok.rules"; }
+
+std::string UdevInstallCommand()
+{
+    return "sudo install -m 644 " + ShellWord(ShippedUdevRule())
+        + " /etc/udev/rules.d/ && sudo udevadm control --reload-rules && sudo udevadm trigger";
+}
 
 const AccessTexts& DefaultAccessTexts()
 {
@@ -74,7 +95,7 @@ std::string AccessRefusalText(const OpenFailure& failure, const AccessTexts& tex
     if (failure.kind != OpenRefusal::NoPermission)
         return summary;
     if (failure.usbBridge)
-        return summary + kCrLf + Fill(texts[AccessFixBridge], failure) + kCrLf + kUdevInstallCommand;
+        return summary + kCrLf + Fill(texts[AccessFixBridge], failure) + kCrLf + UdevInstallCommand();
     return summary + kCrLf + Fill(texts[AccessFixSerial], failure);
 }
 

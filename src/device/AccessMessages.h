@@ -29,11 +29,12 @@ const AccessTexts& DefaultAccessTexts();
 // The same in English, for vamok-cli.
 const AccessTexts& EnglishAccessTexts();
 
-// The shell command that installs the udev rule shipped in udev/ (also in
-// the README).
-inline constexpr const char* kUdevInstallCommand =
-    "sudo install -m 644 udev/99-vamok.rules /etc/udev/rules.d/ && sudo udevadm control --reload-rules && "
-    "sudo udevadm trigger";
+// The udev rule shipped beside the program's other files (build tree and
+// installed tree alike): App().ProgramPath + "udev/99-vamok.rules".
+std::string ShippedUdevRule();
+// The shell command that installs that rule (the README gives it for a
+// source checkout); the path is quoted for the shell where it needs it.
+std::string UdevInstallCommand();
 
 // The first line: device and reason (the status bar shows it).
 std::string AccessRefusalSummary(const OpenFailure& failure, const AccessTexts& texts);

@@ -180,7 +180,7 @@ std::string HidOpenProblem(HID_UART_STATUS status, const std::string& devicePath
     const std::string device = DeviceName(devicePath);
     if (status == HID_UART_DEVICE_ACCESS_ERROR)
         return "No permission to open " + device
-            + " (VAMOK USB bridge). Install the udev rule with: " + kUdevInstallCommand
+            + " (VAMOK USB bridge). Install the udev rule with: " + UdevInstallCommand()
             + " - then unplug and replug the instrument.";
     if (status == HID_UART_DEVICE_NOT_FOUND)
         return "The USB bridge " + device + " is no longer attached.";

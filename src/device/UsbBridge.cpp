@@ -233,7 +233,8 @@ void UsbBridge::Write(const std::string& bytes)
     }
     if (written < static_cast<long>(out.size()))
         Emit("USB Device Write TimeOut ...");
-    Emit(std::to_string(written) + " Bytes Sent ...");
+    statusText_ = std::to_string(written) + " Bytes Sent ...";
+    Emit(statusText_);
 }
 
 void UsbBridge::DropStale()

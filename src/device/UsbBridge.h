@@ -107,6 +107,7 @@ public:
     const std::string& Caption() const { return caption_; }
     const std::string& ActiveDeviceText() const { return activeText_; }
     int ConfiguredSpeed() const { return configuredSpeed_; }
+    // The byte count of the last read or write, for the status bar.
     const std::string& StatusText() const { return statusText_; }
     // Why the last open failed ("" after a successful open).
     const std::string& OpenProblem() const { return openProblem_; }

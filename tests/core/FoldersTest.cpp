@@ -3,6 +3,8 @@
 #include "core/ConnectionSettings.h"
 #include "core/Folders.h"
 
+#include <QDir>
+
 using namespace vamok;
 
 using Folders = HomeFixture;
@@ -80,4 +82,18 @@ TEST_F(Folders, SerialDevicePathIsStoredOrRemoved)
     EXPECT_EQ(store_->readText("", "CommDevice"), "/dev/ttyUSB0");
     WriteCommDevice("");
     EXPECT_FALSE(store_->exists("", "CommDevice"));
+}
+
+// The build tree keeps Lang/ beside the program; an installed program
+// (bin/vamok) has its shipped files in share/vamok/ of the same prefix.
+TEST_F(Folders, ShippedFilesBesideTheProgramOrInTheInstalledDataFolder)
+{
+    TempDir tree;
+    QDir().mkpath(QString::fromStdString(tree.path() + "build/Lang"));
+    QDir().mkpath(QString::fromStdString(tree.path() + "prefix/bin"));
+    QDir().mkpath(QString::fromStdString(tree.path() + "prefix/share/vamok/Lang"));
+    QDir().mkpath(QString::fromStdString(tree.path() + "bare/bin"));
+    EXPECT_EQ(ShippedFilesFolder(tree.path() + "build/"), tree.path() + "build/");
+    EXPECT_EQ(ShippedFilesFolder(tree.path() + "prefix/bin/"), tree.path() + "prefix/share/vamok/");
+    EXPECT_EQ(ShippedFilesFolder(tree.path() + "bare/bin/"), tree.path() + "bare/bin/");
 }

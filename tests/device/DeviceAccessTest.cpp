@@ -1,6 +1,7 @@
 #include "device/DeviceAccess.h"
 
 #include "device/AccessMessages.h"
+#include "core/AppState.h"
 #include "device/Discovery.h"
 #include "device/SerialLink.h"
 
@@ -150,12 +151,31 @@ TEST(AccessMessages, NameTheDeviceItsPortNumberAndTheFix)
         {failure(OpenRefusal::NoPermission, "/dev/hidraw3", true),
          "No permission to open the USB bridge /dev/hidraw3.\r\n"
          "Fix: install the udev rule, then unplug and replug the instrument:\r\n" +
-             std::string(kUdevInstallCommand)},
+             UdevInstallCommand()},
         {failure(OpenRefusal::Missing, "/dev/ttyUSB0", false), ""},
         {failure(OpenRefusal::Other, "/dev/ttyUSB0", false), ""},
     };
     for (const auto& [f, text] : cases)
         EXPECT_EQ(AccessRefusalText(f, EnglishAccessTexts()), text) << f.device;
+}
+
+// The command names the rule shipped beside the program, wherever that is,
+// so that it works from the installed tree too; a path the shell would split
+// is quoted.
+TEST(AccessMessages, UdevCommandNamesTheShippedRule)
+{
+    const std::string saved = App().ProgramPath;
+    const std::string tail = " /etc/udev/rules.d/ && sudo udevadm control --reload-rules && sudo udevadm trigger";
+    const std::pair<std::string, std::string> cases[] = {
+        {"/usr/share/vamok/", "sudo install -m 644 /usr/share/vamok/udev/99-vamok.rules" + tail},
+        {"/opt/VAMOK Desktop/it's/", "sudo install -m 644 '/opt/VAMOK Desktop/it'\\''s/udev/99-vamok.rules'" + tail},
+        {"", "sudo install -m 644 udev/99-vamok.rules" + tail},
+    };
+    for (const auto& [folder, command] : cases) {
+        App().ProgramPath = folder;
+        EXPECT_EQ(UdevInstallCommand(), command) << folder;
+    }
+    App().ProgramPath = saved;
 }
 
 TEST(AccessMessages, PortCheckNamesWhyAPortIsUsed)

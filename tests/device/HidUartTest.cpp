@@ -318,7 +318,7 @@ TEST_F(HidUartLibraryTest, PermissionDeniedIsItsOwnErrorNamingTheUdevRule)
     std::string problem;
     EXPECT_FALSE(link.Open(&problem));
     EXPECT_NE(problem.find("/dev/hidraw2"), std::string::npos);
-    EXPECT_NE(problem.find(kUdevInstallCommand), std::string::npos);
+    EXPECT_NE(problem.find(UdevInstallCommand()), std::string::npos);
     EXPECT_NE(problem.find("permission"), std::string::npos);
     EXPECT_EQ(problem.find("instrument found"), std::string::npos);
 }

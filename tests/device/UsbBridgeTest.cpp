@@ -414,7 +414,7 @@ TEST_F(UsbBridgeTest, PermissionProblemIsReportedNotSilent)
     bridge->SIHIDSendData("x");
     bridge->SIHIDSendData("x");
     EXPECT_FALSE(bridge->IsOpen());
-    EXPECT_NE(bridge->OpenProblem().find(kUdevInstallCommand), std::string::npos);
+    EXPECT_NE(bridge->OpenProblem().find(UdevInstallCommand()), std::string::npos);
     EXPECT_TRUE(Logged(bridge->OpenProblem()));
     ASSERT_EQ(told.size(), 1u); // once, not on every send
     EXPECT_EQ(told[0], bridge->OpenProblem());

@@ -7,9 +7,11 @@
 #include "app/MainWindow.h"
 #include "app/PaintTestWindow.h"
 #include "comfort/PmvCalculatorWindow.h"
+#include "device/BridgeWindow.h"
 #include "device/ComOptionWindow.h"
 #include "device/ProtocolMonitorWindow.h"
 #include "device/TAPSend.h"
+#include "device/UsbBridge.h"
 #include "i18n/LanguageChoiceDialog.h"
 #include "live/OnlineWindow.h"
 #include "measure/BusyDialog.h"
@@ -57,6 +59,7 @@ public:
     }
 
     vamok::TAPSend link;
+    vamok::UsbBridge ventiqBridge{vamok::MakeHidApiBackend()};
     vamok::BusyState busy;
     vamok::PrintState printState;
 
@@ -115,6 +118,8 @@ inline std::vector<WindowCase> ProgramWindows()
         {"TwVAMOK_PMV", [](WindowParts& p) -> QWidget& { return p.make<TwVAMOK_PMV>(); }},
         // Without a meta object of its own the monitor is named by its objectName.
         {"APSend", [](WindowParts& p) -> QWidget& { return p.make<TAPSendWindow>(p.link); }},
+        {"TwVamokHIDControl", [](WindowParts& p) -> QWidget& { return p.make<TwVamokHIDControl>(p.link); }},
+        {"TwVentiqHIDControl", [](WindowParts& p) -> QWidget& { return p.make<TwVentiqHIDControl>(p.ventiqBridge); }},
         {"TwPaintTest", [](WindowParts& p) -> QWidget& { return p.make<TwPaintTest>(); }},
     };
 }
