@@ -355,7 +355,10 @@ std::string SectionHeader(const QString& section)
         return "[General]";
     if (section.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
         return "[%General]";
-    return "[" + EscapedKey(section) + "]";
+    std::string header = EscapedKey(section);
+    header.insert(header.begin(), '[');
+    header += ']';
+    return header;
 }
 
 } // namespace
