@@ -146,7 +146,7 @@ TypeReadResult TypeSync::ReadDeviceTypes()
         ShowReadError(ui_);
     // The library changes only when the instrument brought new types.
     if (!result.added.empty())
-        SaveLibrary(ui_, libraryPath_);
+        SaveLibrary(ui_, libraryPath_.empty() ? LibraryPath() : libraryPath_);
     return result;
 }
 

@@ -55,8 +55,9 @@ struct TypeWriteResult {
 
 class TypeSync {
 public:
-    // libraryPath: where the PC library is saved when the read adds types.
-    TypeSync(CommandChannel& channel, TypeSyncUi& ui, std::string libraryPath = LibraryPath(),
+    // libraryPath: where the PC library is saved when the read adds types
+    // (empty: the program's library, wherever its folder is at that time).
+    TypeSync(CommandChannel& channel, TypeSyncUi& ui, std::string libraryPath = {},
              RetryPause pause = WaitProcessingEvents);
 
     // Reads profile names (rix) and slots 1..9 for the current link
