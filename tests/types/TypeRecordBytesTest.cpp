@@ -254,3 +254,27 @@ TEST(TypeRecordBytes, ValuesOutsideTheirFieldAreRefused)
         EXPECT_EQ(p.unfitColumn, c.fits ? 0 : c.column);
     }
 }
+
+// Replies are untrusted: every cut and every stray "TYP" is read within its bytes.
+TEST(TypeRecordBytes, HostileRepliesAreReadWithinTheirBytes)
+{
+    const TypeRecordForm rix = TypeRecordFormFor(LinkMode::RixUsb, "2.0.6");
+    const std::string whole = SlotReply(3, EncodeTypePayload(VariedType("ABCD", 1), rix).bytes, kFramedTail);
+    std::uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (std::size_t length = 0; length <= whole.size() + 20; ++length) {
+        std::string reply = whole.substr(0, length);
+        while (reply.size() < length)
+            reply += static_cast<char>(next() >> 16);
+        for (std::string candidate : {reply, "xx" + reply, reply + "TYP", std::string("TYP") + reply.substr(0, 1)}) {
+            std::vector<std::string> used{"ABCD", "ABCD"};
+            for (const TypeRecordForm& form : {rix, TypeRecordFormFor(LinkMode::AltarimCom, "1.05")}) {
+                const SlotReading r = ParseSlotReply(candidate, form, used, false);
+                if (r.type) {
+                    EXPECT_TRUE(r.type->HasMarker());
+                }
+            }
+            EXPECT_NO_THROW(WidenVentiqReply(candidate));
+        }
+    }
+}
