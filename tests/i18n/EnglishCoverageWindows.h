@@ -24,6 +24,7 @@
 #include "print/PrintOptionsDialog.h"
 #include "print/ReportOutputDialog.h"
 #include "profiles/TableSelectColsWindow.h"
+#include "types/TypeChoiceDialog.h"
 
 #include <QWidget>
 
@@ -116,5 +117,6 @@ inline std::vector<WindowCase> ProgramWindows()
         // Without a meta object of its own the monitor is named by its objectName.
         {"APSend", [](WindowParts& p) -> QWidget& { return p.make<TAPSendWindow>(p.link); }},
         {"TwPaintTest", [](WindowParts& p) -> QWidget& { return p.make<TwPaintTest>(); }},
+        {"TAPTWahl", [](WindowParts& p) -> QWidget& { return p.make<TAPTWahl>(); }},
     };
 }
