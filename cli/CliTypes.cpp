@@ -89,8 +89,13 @@ bool LoadedWhole(const TypeLoadResult& result)
 
 ExitCode Run(const CliArguments& args)
 {
-    if (!args.operands().empty() && args.operands()[0] == "report")
+    const std::string action = args.operands().empty() ? std::string() : args.operands()[0];
+    if (action == "report")
         return CliTypesReport(args);
+    if (action == "pull")
+        return CliTypesPull(args);
+    if (action == "push")
+        return CliTypesPush(args);
     App().DecimalSep = DecimalSepFromLocale();
     const std::optional<Arguments> a = Parse(args);
     if (!a)
@@ -121,20 +126,25 @@ std::vector<CliOption> TypesOptions()
     std::vector<CliOption> options{{{"library"}, "FILE", "the library to work on (default: the program's Vamok.APT)"}};
     for (CliOption& option : TypesReportOptions())
         options.push_back(std::move(option));
+    for (CliOption& option : TypeTransferOptions())
+        options.push_back(std::move(option));
     return options;
 }
 
 CliCommand TypesCommand()
 {
     return {"types",
-            "types list | show NAME | import FILE | export FILE | report NAME --pdf OUT.pdf [--library FILE]",
+            "types list | show NAME | import FILE | export FILE | report NAME --pdf OUT.pdf"
+            " | pull --link L [--port PATH] [--json] | push --link L [--port PATH] NAME... [--library FILE]",
             "the PC type library",
             TypesOptions(),
             {{{"list"}, "", "the names of the types, in library order"},
              {{"show NAME"}, "", "one type row by row"},
              {{"import FILE"}, "", "replace the library with FILE, keeping the old one as .bak"},
              {{"export FILE"}, "", "write the library to FILE in the current format"},
-             {{"report NAME"}, "", "the type report of one type as a PDF file (--pdf)"}},
+             {{"report NAME"}, "", "the type report of one type as a PDF file (--pdf)"},
+             {{"pull"}, "", "read the instrument's nine type slots; new types join the library"},
+             {{"push NAME..."}, "", "write the types into slots 1, 2, ... and read each back"}},
             Run,
             [](const QStringList& args) { return !args.isEmpty() && args.front() == QLatin1String("report"); }};
 }

@@ -16,3 +16,11 @@ CliCommand ReportCommand();   // CliReport.cpp: the measurement report of a data
 // command, and the options it adds to that command.
 ExitCode CliTypesReport(const CliArguments& args);
 std::vector<CliOption> TypesReportOptions();
+
+// CliTypeTransfer.cpp: "types pull" and "types push", run by the types
+// command, with the options they add to it; and the names command (the
+// workplace names upload).
+ExitCode CliTypesPull(const CliArguments& args);
+ExitCode CliTypesPush(const CliArguments& args);
+std::vector<CliOption> TypeTransferOptions();
+CliCommand NamesCommand();

@@ -20,7 +20,8 @@ using CommandDeclaration = CliCommand (*)();
 
 // Each command adds its row here.
 const CommandDeclaration kCommands[] = {ReadCommand, ConvertCommand, ShowCommand, PmvCommand,
-                                        LiveCommand, IdentifyCommand, TypesCommand, ReportCommand};
+                                        LiveCommand, IdentifyCommand, TypesCommand, ReportCommand,
+                                        NamesCommand};
 
 std::string CommandList()
 {

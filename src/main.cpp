@@ -37,12 +37,16 @@
 #include "measure/WritingDialog.h"
 #include "types/TypeImport.h"
 #include "types/TypeLibraryFile.h"
+#include "types/TypeChoiceDialog.h"
 #include "types/TypeMessageDialog.h"
+#include "types/TypeSync.h"
+#include "types/TypeSyncDialog.h"
 
 #include <QApplication>
 #include <QAction>
 #include <QDateTime>
 #include <QStringList>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -125,6 +129,24 @@ int main(int argc, char** argv)
         main.setDiagnosticLine(line, text);
     };
     onlineLinks.showPaintTest = [&paintTest] { paintTest.show(); };
+    // The workplace types of an instrument seen for the first time in this
+    // run are read once the poll tick that identified it has ended.
+    TypeSyncDialog syncUi(reading, writing, &main);
+    TypeSync typeSync(commandLayer, syncUi);
+    writing.SetAbortTransfer([&typeSync] { typeSync.Abort(); });
+    QTimer showTimer;
+    showTimer.setSingleShot(true);
+    showTimer.setInterval(10);
+    QObject::connect(&showTimer, &QTimer::timeout, [&] {
+        const auto start = InstrumentDialogue::Run([&] {
+            typeSync.ReadDeviceTypes();
+            syncUi.ReadingEnded();
+            main.refreshSharedLists();
+        });
+        if (start == InstrumentDialogue::Start::Refused)
+            showTimer.start(); // another dialogue runs: read after it
+    });
+    onlineLinks.startTypeRead = [&showTimer] { showTimer.start(); };
     online.setLinks(onlineLinks);
     commandLayer.OnAccessRefused = [&main](const OpenFailure& failure) { main.ReportAccessRefusal(failure); };
     // An answer after silence brings the poll interval down to 100 ms.
@@ -150,6 +172,15 @@ int main(int argc, char** argv)
         printData.PrintMeasurementReport(transfer, PrintMode::ShownColumns, false);
     };
     transferLinks.printerSetup = [&printOptions] { printOptions.PrintButtonClick(); };
+    TAPTWahl typeChoice;
+    transferLinks.chooseTypes = [&typeChoice, &transfer, &main] {
+        std::vector<std::string> rowTypes;
+        for (int n = 1; n <= kRowCount; ++n)
+            rowTypes.push_back(transfer.Table().row(n).texts.Type);
+        if (typeChoice.Execute(App().UsedAPT, rowTypes))
+            main.refreshSharedLists();
+    };
+    transferLinks.writeNames = [&transfer, &typeSync] { transfer.WriteButtonClick(typeSync); };
     transfer.setLinks(transferLinks);
     columns.setApplyHandler([&transfer](int n) { transfer.ColumnDefinitionsApplied(n); });
     columns.setMessageSource(main.messageSource());
@@ -210,7 +241,7 @@ int main(int argc, char** argv)
     TranslateAllWindows({&main, &nameTyp, &inputApn, &reading, &writing, &getSelect, &busy, &info,
                          &settings, &printOptions, &language, &online, &transfer, &printData, &reportOutput,
                          &folders, &columns, &pmvCalculator, &bridgeWindow, &ventiqBridgeWindow,
-                         &paintTest});
+                         &paintTest, &typeChoice});
     App().MeasurementsModified = false;
     return QApplication::exec();
 }

@@ -2,6 +2,8 @@
 // What the main window reads at start, before any other window exists:
 // folders, device history, working folder, profile names, link selection
 // and the command-line modes.
+#include "core/ProfileNameSettings.h"
+
 #include <string>
 #include <vector>
 
@@ -13,12 +15,5 @@ struct StartupResult {
 };
 
 StartupResult LoadStartupSettings(const std::vector<std::string>& args);
-
-// Profile names are held and stored with at most this many characters.
-inline constexpr std::size_t kProfileNameLength = 17;
-
-// Writes "R_ProfileName0".."R_ProfileName9" from App().ProfileNames, the
-// first two always as "All" and "Standard".
-void WriteProfileNames();
 
 } // namespace vamok

@@ -220,4 +220,15 @@ std::optional<int> ParseInt32(std::string_view text)
     return value;
 }
 
+std::string JoinLines(std::initializer_list<std::string> lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        if (!text.empty())
+            text += "\r\n";
+        text += line;
+    }
+    return text;
+}
+
 } // namespace vamok

@@ -2,6 +2,7 @@
 // Text and number conversions shared by many windows. Texts are CP1252 bytes;
 // numbers typed or stored use either decimal notation.
 #include <bitset>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,9 @@ std::string PadText(bool leftAligned, int width, const std::string& text);
 // three-letter extension, n the smallest number not yet used
 // (Vamok.APT -> Vamok_1.APT).
 std::string UniqueFileName(const std::string& name);
+
+// The lines joined by CR LF, as message boxes show them.
+std::string JoinLines(std::initializer_list<std::string> lines);
 
 // The decimal separator of the user's locale ('.' when it is not one byte).
 char DecimalSepFromLocale();

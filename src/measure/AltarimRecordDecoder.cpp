@@ -1,5 +1,8 @@
 #include "measure/AltarimRecordDecoder.h"
 
+#include "core/DisplayCodes.h"
+#include "device/FirmwareLevels.h"
+
 #include <array>
 
 namespace vamok {
@@ -67,22 +70,12 @@ std::int32_t Plain(std::uint16_t w) { return w == 0xFFFF ? NoValue : w; }
 
 bool AltarimRecordDecoder::IsOldFirmware(const std::string& deviceVersion, bool quadrovanMode)
 {
-    return !quadrovanMode && (deviceVersion.find("0.") != std::string::npos ||
-                              deviceVersion.find("1.0") != std::string::npos);
+    return IsEarlyAltarimFirmware(deviceVersion, quadrovanMode);
 }
 
 std::string AltarimRecordDecoder::ReplaceDisplayUmlauts(std::string text)
 {
-    for (char& c : text) {
-        switch (static_cast<unsigned char>(c)) {
-        case 0xE1: c = '\xE4'; break; // ä
-        case 0xE2: c = '\xDF'; break; // ß
-        case 0xEF: c = '\xF6'; break; // ö
-        case 0xF5: c = '\xFC'; break; // ü
-        default: break;
-        }
-    }
-    return text;
+    return FromDisplayCodes(std::move(text));
 }
 
 DecodeStatus AltarimRecordDecoder::Decode(std::string_view record, const DecodeContext& ctx,

@@ -516,6 +516,8 @@ void TTransferVamokPC::ConnectControls()
         SetInstrumentControls(true);
         if (running_ && Busy().CancelRequested())
             running_->Cancel();
+        if (uploading_ && Busy().CancelRequested())
+            uploading_->Cancel();
     });
 }
 
@@ -1151,6 +1153,79 @@ void TTransferVamokPC::RunReadout(ReadoutMode mode, int from, int to)
         ~Done() { running = nullptr; }
     } done{running_};
     readout.Run(mode, from, to, Pmv());
+}
+
+void TTransferVamokPC::WriteButtonClick(TypeSync& types)
+{
+    BusyBar->setRange(1, 100);
+    Busy().SetRange(1, 100);
+    rangeDialog_.LoadFrom->setValue(1);
+    rangeDialog_.LoadTo->setValue(kRowCount);
+    const std::optional<RangeSelection> chosen = rangeDialog_.Ask(TGetSelect::Purpose::Write);
+    if (!chosen)
+        return;
+    const int from = RangeSelection::Clamped(chosen->From);
+    const int to = std::max(from, RangeSelection::Clamped(chosen->To));
+    InstrumentDialogue::Run([this, &types, from, to] { RunNamesUpload(types, from, to); });
+}
+
+namespace {
+
+// The window's side of the names upload: its progress bar, the busy
+// dialog and its message boxes.
+class UploadView : public NamesUploadUi {
+public:
+    UploadView(const TransferDialogs& dialogs, QProgressBar& bar, std::function<void(int)> showRow)
+        : dialogs_(dialogs), bar_(bar), showRow_(std::move(showRow))
+    {
+    }
+    void Message(const std::string& caption, const std::string& text) override { dialogs_.show(text, caption); }
+    bool AskYes(const std::string& caption, const std::string& text) override
+    {
+        return dialogs_.askYesNo(text, caption);
+    }
+    bool AskOk(const std::string& caption, const std::string& text) override
+    {
+        return dialogs_.askOkCancel(text, caption);
+    }
+    void UploadProgress(int n) override
+    {
+        Busy().SetPosition(n);
+        Busy().SetNumber(std::to_string(n));
+        bar_.setValue(n);
+    }
+    void ShowBusy() override { Busy().Show(); }
+    void CloseBusy() override
+    {
+        Busy().SetCaption("Busy...");
+        bar_.setValue(bar_.minimum());
+        Busy().Close();
+    }
+    void ShowRow(int n) override { showRow_(n); }
+
+private:
+    const TransferDialogs& dialogs_;
+    QProgressBar& bar_;
+    std::function<void(int)> showRow_;
+};
+
+} // namespace
+
+void TTransferVamokPC::RunNamesUpload(TypeSync& types, int from, int to)
+{
+    Busy().OperationStarted();
+    SetInstrumentControls(false);
+    BusyBar->setRange(from, to);
+    Busy().SetRange(from, to);
+    UploadView view(dialogs_, *BusyBar, [this](int n) { ShowRow(n); });
+    NamesUpload upload(table_, channel_, view, App().UsedAPT, types, LangTexts());
+    uploading_ = &upload;
+    struct Done {
+        NamesUpload*& running;
+        ~Done() { running = nullptr; }
+    } done{uploading_};
+    upload.Run(from, to);
+    SetInstrumentControls(true);
 }
 
 void TTransferVamokPC::TableCleared()

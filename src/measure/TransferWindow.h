@@ -6,6 +6,7 @@
 #include "measure/CellHints.h"
 #include "measure/ColumnView.h"
 #include "measure/MeasurementTable.h"
+#include "measure/NamesUpload.h"
 #include "measure/MemoryReadout.h"
 #include "measure/RangeSelection.h"
 #include "measure/TableSettings.h"
@@ -101,6 +102,10 @@ public:
 
     // Menu and button handlers, named as in the form.
     void ReadButtonClick(ReadoutMode mode);
+    // "Name/Typ -> VAMOK", "Definitionen schreiben": the range dialog, then
+    // the names upload through the busy dialog; `types` writes the used
+    // types afterwards.
+    void WriteButtonClick(TypeSync& types);
     void Neu1Click();
     void OeffnenClick();
     void SpeichernClick();
@@ -211,6 +216,7 @@ private:
     void ClearTable();
     void CellEdited(int gridRow, int column);
     void RunReadout(ReadoutMode mode, int from, int to);
+    void RunNamesUpload(TypeSync& types, int from, int to);
     ColumnKind KindAt(int column) const;
     Rating MarkAt(int n, int column) const;
     std::vector<std::string> LangTexts() const;
@@ -239,6 +245,7 @@ private:
     FixedColumnWidget* fixedColumn_ = nullptr;
     RangeSelection range_;
     MemoryReadout* running_ = nullptr;
+    NamesUpload* uploading_ = nullptr;
     bool alleEditieren_ = false;
     bool fileRatingsAvailable_ = false;
     bool useFileRatings_ = false;

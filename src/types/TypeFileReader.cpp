@@ -170,17 +170,6 @@ std::optional<std::string> FreeName(const TAPListe& list)
     return std::nullopt;
 }
 
-std::string JoinLines(std::initializer_list<std::string> lines)
-{
-    std::string text;
-    for (const std::string& line : lines) {
-        if (!text.empty())
-            text += "\r\n";
-        text += line;
-    }
-    return text;
-}
-
 void ShowRenameWarning(const std::string& report, TypeReporter& reporter)
 {
     reporter.Message("Warnung",

@@ -26,6 +26,7 @@
 #include "print/PrintOptionsDialog.h"
 #include "print/ReportOutputDialog.h"
 #include "profiles/TableSelectColsWindow.h"
+#include "types/TypeChoiceDialog.h"
 
 #include <QWidget>
 
@@ -121,5 +122,6 @@ inline std::vector<WindowCase> ProgramWindows()
         {"TwVamokHIDControl", [](WindowParts& p) -> QWidget& { return p.make<TwVamokHIDControl>(p.link); }},
         {"TwVentiqHIDControl", [](WindowParts& p) -> QWidget& { return p.make<TwVentiqHIDControl>(p.ventiqBridge); }},
         {"TwPaintTest", [](WindowParts& p) -> QWidget& { return p.make<TwPaintTest>(); }},
+        {"TAPTWahl", [](WindowParts& p) -> QWidget& { return p.make<TAPTWahl>(); }},
     };
 }

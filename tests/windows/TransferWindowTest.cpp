@@ -15,6 +15,11 @@
 #include "support/TempDir.h"
 #include "types/TypeDefaults.h"
 #include "types/TypeLibrary.h"
+#include "types/TypeSync.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <QAccessible>
 #include <QAction>
@@ -593,4 +598,66 @@ TEST_F(TransferWindowTest, HeadingsStartAtTheLeftAndShowInFullAsTooltip)
     EXPECT_EQ(ToCp1252(window->StatusBar1->currentMessage()), "Luftg III.(3Min) - 1,1m ");
     EXPECT_EQ(ToCp1252(Grid()->model()->headerData(series, Qt::Horizontal, Qt::ToolTipRole).toString()),
               "Luftg III.(3Min) - 1,1m ");
+}
+
+// "Name/Typ -> VAMOK" through the busy dialog: its "Abbrechen" ends the
+// upload after the workplace in progress; the used types are still written.
+TEST_F(TransferWindowTest, AbbrechenInTheBusyDialogEndsTheNamesUploadAfterItsWorkplace)
+{
+    TempDir dir;
+    dir.write("state.json", R"({"firmware": "2.10"})");
+    SimProcess sim("altarim", dir.file("state.json"), {"--delay", "5", "--record", dir.file("record.json")});
+    App().ComPortPath = sim.ptyPath();
+    App().DeviceVersion = "2.10";
+    link.SelectComPort(1);
+    DeviceAnswering = true;
+    struct Quiet : TypeSyncUi {
+        void Message(const std::string&, const std::string&) override {}
+        bool AskYes(const std::string&, const std::string&) override { return false; }
+    } quiet;
+    TypeSync types(link, quiet, dir.file("Vamok.APT"));
+    PCTypes().push_back(DefaultType()); // every row's type is in the library
+    Create();
+    TransferWindowLinks links;
+    links.writeNames = [this, &types] { window->WriteButtonClick(types); };
+    window->setLinks(links);
+    QEvent present(DevicePresentNotification);
+    QApplication::sendEvent(window.get(), &present);
+    ASSERT_TRUE(window->WriteButton->isEnabled());
+    for (int n = 1; n <= 99; ++n)
+        window->Table().row(n).texts.Name = "Platz " + std::to_string(n);
+    window->Table().row(4).texts.Type = "BUER";
+
+    QTimer cancel;
+    cancel.setInterval(1);
+    QObject::connect(&cancel, &QTimer::timeout, [&cancel] {
+        if (Busy().Visible() && Busy().Position() >= 7) {
+            Busy().RequestCancel();
+            cancel.stop();
+        }
+    });
+    cancel.start();
+    answers = {true}; // the data-loss question: OK
+    QTimer::singleShot(0, &range, [this] {
+        range.LoadFrom->setValue(1);
+        range.LoadTo->setValue(99);
+        range.OkButton->click();
+    });
+    window->WriteButton->click();
+
+    ASSERT_EQ(asked.size(), 1u) << asked.back().caption << ": " << asked.back().text;
+    EXPECT_EQ(asked[0].caption, "Hinweis");
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(App().UsedAPT, (std::vector<std::string>{"VAM ", "BUER"}));
+    EXPECT_TRUE(window->WriteButton->isEnabled());
+    sim.stop();
+    QFile file(QString::fromStdString(dir.file("record.json")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonObject record = QJsonDocument::fromJson(file.readAll()).object();
+    const QStringList names = record.value("names").toObject().keys();
+    EXPECT_TRUE(names.contains("7")) << "the workplace in progress is finished";
+    EXPECT_FALSE(names.contains("10")) << "no workplace after it is written";
+    EXPECT_EQ(record.value("names").toObject().value("4").toObject().value("slot").toInt(), 2);
+    // Both used types went to their slots after the names.
+    EXPECT_EQ(record.value("types").toObject().keys(), (QStringList{"1", "2"}));
 }

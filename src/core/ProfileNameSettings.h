@@ -1,0 +1,17 @@
+#pragma once
+// The profile names kept in the settings ("R_ProfileName0".."R_ProfileName9").
+#include <string>
+
+namespace vamok {
+
+// Profile names are held and stored with at most this many characters.
+inline constexpr std::size_t kProfileNameLength = 17;
+
+// "R_ProfileName" + n.
+std::string ProfileValueName(std::size_t n);
+
+// Writes "R_ProfileName0".."R_ProfileName9" from App().ProfileNames, the
+// first two always as "All" and "Standard".
+void WriteProfileNames();
+
+} // namespace vamok
