@@ -6,6 +6,7 @@
 #include "device/AccessMessages.h"
 #include "device/DemoLink.h"
 #include "device/TAPSend.h"
+#include "live/IdentificationParser.h"
 #include "types/TypeFile.h"
 #include "types/TypeLibraryFile.h"
 #include "types/TypeReporter.h"
@@ -89,6 +90,19 @@ void OpenLink(TAPSend& layer, const LinkOptions& o)
         if (!layer.AccessRefusal())
             std::fprintf(stderr, "vamok-cli: %s\n", e.what());
     }
+}
+
+bool IdentifyForVersion(TAPSend& layer)
+{
+    DeviceAnswering = true;
+    const int timeoutMs = App().VentiqMode ? 1400 : 1000;
+    const std::string reply = layer.SendCommand("VeSr", "VAMOK", timeoutMs, 53, "");
+    if (reply.empty())
+        return false;
+    const Identification id = ParseIdentification(PrefixWithLength(reply), App().UsbMode);
+    if (id.DeviceVersion)
+        App().DeviceVersion = *id.DeviceVersion;
+    return true;
 }
 
 ExitCode ReportNoAnswer(const TAPSend& layer)

@@ -30,6 +30,11 @@ std::optional<LinkOptions> TakeLinkOptions(const CliArguments& args);
 // reported on stderr; the exchanges then find nothing that answers.
 void OpenLink(vamok::TAPSend& layer, const LinkOptions& options);
 
+// Identifies the instrument as the poller does (waiting for the answer as
+// the port search does), for its firmware version in App().DeviceVersion.
+// false when nothing answered.
+bool IdentifyForVersion(vamok::TAPSend& layer);
+
 // Nothing answered: says why on stderr. A port or bridge this user may not
 // open, or that another program holds, is named with its fix (exit 6);
 // otherwise "no instrument answered" (exit 3).

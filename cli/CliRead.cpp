@@ -12,7 +12,6 @@
 #include "core/SettingsStore.h"
 #include "core/TextHelpers.h"
 #include "device/TAPSend.h"
-#include "live/IdentificationParser.h"
 #include "measure/Clipboard.h"
 #include "measure/DataFileTexts.h"
 #include "measure/DataFileWriter.h"
@@ -115,19 +114,6 @@ PmvSettings StoredPmvSettings()
     return pmv;
 }
 
-// Identifies the instrument as the poller does, for its firmware version.
-bool Identify(TAPSend& link)
-{
-    const int timeoutMs = App().VentiqMode ? 1400 : 1000;
-    const std::string reply = link.SendCommand("VeSr", "VAMOK", timeoutMs, 53, "");
-    if (reply.empty())
-        return false;
-    const Identification id = ParseIdentification(PrefixWithLength(reply), App().UsbMode);
-    if (id.DeviceVersion)
-        App().DeviceVersion = *id.DeviceVersion;
-    return true;
-}
-
 void PrintRows(const MeasurementTable& table, const Arguments& a, const ReadoutResult& r)
 {
     if (a.json) {
@@ -171,9 +157,7 @@ ExitCode Run(const CliArguments& args)
 
     TAPSend link;
     OpenLink(link, a->link);
-    // As the port search does: wait for the answer of this probe.
-    DeviceAnswering = true;
-    if (!Identify(link))
+    if (!IdentifyForVersion(link))
         return ReportNoAnswer(link);
 
     MeasurementTable table;

@@ -17,7 +17,8 @@ using CommandDeclaration = CliCommand (*)();
 
 // Each command adds its row here.
 const CommandDeclaration kCommands[] = {ReadCommand, ConvertCommand, ShowCommand, PmvCommand,
-                                        LiveCommand, IdentifyCommand, TypesCommand, ReportCommand};
+                                        LiveCommand, IdentifyCommand, TypesCommand, ReportCommand,
+                                        ProfilesCommand};
 
 std::string CommandList()
 {

@@ -3,19 +3,13 @@
 #include "core/AppState.h"
 #include "core/ConnectionSettings.h"
 #include "core/Folders.h"
+#include "core/ProfileNameStore.h"
 #include "core/SettingsStore.h"
 #include "core/Switches.h"
-
-#include <algorithm>
 
 namespace vamok {
 
 namespace {
-
-std::string ProfileValueName(std::size_t n)
-{
-    return "R_ProfileName" + std::to_string(n);
-}
 
 bool PrepareFolders()
 {
@@ -70,17 +64,6 @@ void ReadLinkSelection()
 }
 
 } // namespace
-
-void WriteProfileNames()
-{
-    auto& names = App().ProfileNames;
-    names[0] = "All";
-    names[1] = "Standard";
-    for (std::size_t n = 0; n < names.size(); ++n) {
-        names[n].resize(std::min(names[n].size(), kProfileNameLength));
-        Settings().writeText("", ProfileValueName(n), names[n]);
-    }
-}
 
 StartupResult LoadStartupSettings(const std::vector<std::string>& args)
 {

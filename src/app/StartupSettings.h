@@ -14,11 +14,4 @@ struct StartupResult {
 
 StartupResult LoadStartupSettings(const std::vector<std::string>& args);
 
-// Profile names are held and stored with at most this many characters.
-inline constexpr std::size_t kProfileNameLength = 17;
-
-// Writes "R_ProfileName0".."R_ProfileName9" from App().ProfileNames, the
-// first two always as "All" and "Standard".
-void WriteProfileNames();
-
 } // namespace vamok
