@@ -23,6 +23,7 @@
 #include "print/PrintDataWindow.h"
 #include "print/PrintOptionsDialog.h"
 #include "print/ReportOutputDialog.h"
+#include "profiles/ProfileWindow.h"
 #include "profiles/TableSelectColsWindow.h"
 #include "measure/BusyDialog.h"
 #include "measure/BusyState.h"
@@ -99,6 +100,7 @@ int main(int argc, char** argv)
     TwVerzeichnisse folders;
     folders.setMessageSource(main.messageSource());
     TwTableSelectCols columns;
+    TwTableSelectColsProfile profiles(commandLayer);
     TwVAMOK_PMV pmvCalculator;
     TAPSendWindow commandWindow(commandLayer);
     TwPaintTest paintTest;
@@ -150,6 +152,7 @@ int main(int argc, char** argv)
     MainWindowLinks links;
     links.showOnline = [&online] { online.show(); };
     links.showPmvCalculator = [&pmvCalculator] { pmvCalculator.show(); };
+    links.showProfiles = [&profiles] { profiles.exec(); };
     links.showTable = [&transfer] {
         transfer.showNormal();
         transfer.raise();
@@ -192,7 +195,7 @@ int main(int argc, char** argv)
 
     TranslateAllWindows({&main, &nameTyp, &inputApn, &reading, &writing, &getSelect, &busy, &info,
                          &settings, &printOptions, &language, &online, &transfer, &printData, &reportOutput,
-                         &folders, &columns, &pmvCalculator,
+                         &folders, &columns, &profiles, &pmvCalculator,
                          &paintTest});
     App().MeasurementsModified = false;
     return QApplication::exec();

@@ -23,6 +23,7 @@
 #include "print/PrintDataWindow.h"
 #include "print/PrintOptionsDialog.h"
 #include "print/ReportOutputDialog.h"
+#include "profiles/ProfileWindow.h"
 #include "profiles/TableSelectColsWindow.h"
 
 #include <QWidget>
@@ -112,6 +113,8 @@ inline std::vector<WindowCase> ProgramWindows()
         {"TReportOutput", [](WindowParts& p) -> QWidget& { return p.make<TReportOutput>(); }},
         {"TwVerzeichnisse", [](WindowParts& p) -> QWidget& { return p.make<TwVerzeichnisse>(); }},
         {"TwTableSelectCols", [](WindowParts& p) -> QWidget& { return p.make<TwTableSelectCols>(); }},
+        {"TwTableSelectColsProfile",
+         [](WindowParts& p) -> QWidget& { return p.make<TwTableSelectColsProfile>(p.link); }},
         {"TwVAMOK_PMV", [](WindowParts& p) -> QWidget& { return p.make<TwVAMOK_PMV>(); }},
         // Without a meta object of its own the monitor is named by its objectName.
         {"APSend", [](WindowParts& p) -> QWidget& { return p.make<TAPSendWindow>(p.link); }},
