@@ -56,13 +56,6 @@ void TdpTicker::changeEvent(QEvent* event)
     }
 }
 
-void TdpTicker::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    // The second copy starts at the control's right edge.
-    restart();
-}
-
 void TdpTicker::paintEvent(QPaintEvent*)
 {
     const int w = motion_.textWidth();
