@@ -18,6 +18,8 @@
 #include "i18n/LanguageChoiceDialog.h"
 #include "i18n/TranslatorWidget.h"
 #include "live/InstrumentDialogue.h"
+#include "live/NewOnlineSettingsDialog.h"
+#include "live/NewOnlineWindow.h"
 #include "live/OnlineWindow.h"
 #include "live/PresenceNotifier.h"
 #include "print/PrintDataWindow.h"
@@ -93,6 +95,8 @@ int main(int argc, char** argv)
     TPrintOptions printOptions(printState);
     TwSprachwahl language(args);
     TOnline online(commandLayer);
+    TwNewOnlineSettings newOnlineSettings;
+    TNewOnline newOnline(&newOnlineSettings);
     TTransferVamokPC transfer(commandLayer, getSelect, nameTyp);
     TPrintData printData(printState, printOptions);
     TReportOutput reportOutput;
@@ -111,6 +115,8 @@ int main(int argc, char** argv)
         main.setDiagnosticLine(line, text);
     };
     onlineLinks.showPaintTest = [&paintTest] { paintTest.show(); };
+    onlineLinks.liveValues = [&newOnline](const TVamokAPDatenStrg& record) { newOnline.LiveValues(record); };
+    onlineLinks.showLiveDisplay = [&newOnline] { newOnline.showMaximized(); };
     online.setLinks(onlineLinks);
     commandLayer.OnAccessRefused = [&main](const OpenFailure& failure) { main.ReportAccessRefusal(failure); };
     // An answer after silence brings the poll interval down to 100 ms.
@@ -153,6 +159,8 @@ int main(int argc, char** argv)
     links.showOnline = [&online] { online.show(); };
     links.showPmvCalculator = [&pmvCalculator] { pmvCalculator.show(); };
     links.showProfiles = [&profiles] { profiles.exec(); };
+    links.showLiveDisplay = [&newOnline] { newOnline.showMaximized(); };
+    links.closeLiveDisplay = [&newOnline] { newOnline.close(); };
     links.showTable = [&transfer] {
         transfer.showNormal();
         transfer.raise();
@@ -194,9 +202,9 @@ int main(int argc, char** argv)
     main.setLinks(links);
 
     TranslateAllWindows({&main, &nameTyp, &inputApn, &reading, &writing, &getSelect, &busy, &info,
-                         &settings, &printOptions, &language, &online, &transfer, &printData, &reportOutput,
-                         &folders, &columns, &profiles, &pmvCalculator,
-                         &paintTest});
+                         &settings, &printOptions, &language, &online, &newOnlineSettings, &newOnline,
+                         &transfer, &printData, &reportOutput, &folders, &columns, &profiles,
+                         &pmvCalculator, &paintTest});
     App().MeasurementsModified = false;
     return QApplication::exec();
 }

@@ -81,6 +81,12 @@ void TwNewOnlineSettings::loadFields()
     TickSpeedUnten->setValue(s.lowerSpeedMs);
 }
 
+void TwNewOnlineSettings::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    loadFields();
+}
+
 void TwNewOnlineSettings::SpeichernBtnClick()
 {
     StoreTickerSettings(fields());

@@ -37,6 +37,10 @@ public:
     void SpeichernBtnClick();
     void AbbruchBtnClick();
 
+protected:
+    // The stored values, not whatever the translation put into the fields.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void loadFields();
 };

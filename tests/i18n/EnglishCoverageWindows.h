@@ -11,6 +11,8 @@
 #include "device/ProtocolMonitorWindow.h"
 #include "device/TAPSend.h"
 #include "i18n/LanguageChoiceDialog.h"
+#include "live/NewOnlineSettingsDialog.h"
+#include "live/NewOnlineWindow.h"
 #include "live/OnlineWindow.h"
 #include "measure/BusyDialog.h"
 #include "measure/BusyState.h"
@@ -102,6 +104,8 @@ inline std::vector<WindowCase> ProgramWindows()
          }},
         {"TwSprachwahl", [args](WindowParts& p) -> QWidget& { return p.make<TwSprachwahl>(args); }},
         {"TOnline", [](WindowParts& p) -> QWidget& { return p.make<TOnline>(p.link); }},
+        {"TwNewOnlineSettings", [](WindowParts& p) -> QWidget& { return p.make<TwNewOnlineSettings>(); }},
+        {"TNewOnline", [](WindowParts& p) -> QWidget& { return p.make<TNewOnline>(); }},
         {"TTransferVamokPC",
          [](WindowParts& p) -> QWidget& {
              return p.make<TTransferVamokPC>(p.link, p.make<TGetSelect>(), p.make<TNameTyp>());
