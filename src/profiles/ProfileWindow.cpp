@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileDialog>
@@ -206,7 +205,6 @@ bool TwTableSelectColsProfile::event(QEvent* event)
 void TwTableSelectColsProfile::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    closeConfirmed_ = false;
     const bool capable = CurrentlyProfileCapable();
     WarnLabel1->setVisible(!capable);
     if (!capable) {
@@ -219,14 +217,13 @@ void TwTableSelectColsProfile::showEvent(QShowEvent* event)
     }
 }
 
-void TwTableSelectColsProfile::closeEvent(QCloseEvent* event)
+void TwTableSelectColsProfile::reject()
 {
-    if (!closeConfirmed_ && editor_.modified() && !confirmDiscard(true)) {
-        event->ignore();
+    // Every way out (the button, Escape, the close box) asks before changes
+    // are lost.
+    if (editor_.modified() && !confirmDiscard(true))
         return;
-    }
-    closeConfirmed_ = false;
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }
 
 void TwTableSelectColsProfile::enableInstrumentCommands(bool on)
@@ -412,10 +409,7 @@ void TwTableSelectColsProfile::LoadnWriteAllClick()
 
 void TwTableSelectColsProfile::SchliessenBtnClick()
 {
-    if (editor_.modified() && !confirmDiscard(true))
-        return;
-    closeConfirmed_ = true;
-    close();
+    reject();
 }
 
 } // namespace vamok

@@ -67,7 +67,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
 
 private:
     ProfileTexts texts() const;
@@ -87,7 +87,6 @@ private:
     CommandChannel& channel_;
     ProfileEditor editor_;
     ProfileWindowDialogs dialogs_;
-    bool closeConfirmed_ = false;
 };
 
 } // namespace vamok

@@ -232,4 +232,22 @@ TEST_F(ProfileWindowTest, ADamagedFileIsNamedAndNothingIsWritten)
     EXPECT_EQ(Recorded().value("writes").toInt(), 0);
 }
 
+TEST_F(ProfileWindowTest, ClosingWithChangesAsksFirst)
+{
+    Create();
+    window->show();
+    window->SelectNone->setEnabled(true);
+    window->SelectNone->click();
+    ASSERT_TRUE(window->editor().modified());
+    answer = false;
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].text.find("VAMOK-Profildaten"), std::string::npos);
+    EXPECT_TRUE(window->isVisible());
+    answer = true;
+    window->SchliessenBtn->click();
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_FALSE(window->isVisible());
+}
+
 } // namespace
