@@ -288,7 +288,9 @@ void TNewOnline::paintTile(QPainter& p, const TileGeometry& g, int tile, const s
     const int sampleWidth = metrics.horizontalAdvance(kValueColumnSample);
     const int end = bar.right() + sampleWidth;
     const QString value = FromCp1252(text + " ");
-    const int top = bar.bottom() - metrics.height();
+    // Twelve rounded rows can overshoot the area by a few pixels; the last
+    // value still stands inside it.
+    const int top = std::min(bar.bottom(), PaintBox1->height() - 1) - metrics.height();
     p.setPen(Qt::white);
     p.drawText(QRect(end - metrics.horizontalAdvance(value), top, metrics.horizontalAdvance(value), metrics.height()),
                Qt::AlignLeft | Qt::AlignVCenter, value);

@@ -79,14 +79,11 @@ void Label(QPainter& p, const QString& text, int pointSize)
     p.drawText(QRectF(0, 0, kUnit, kUnit), Qt::AlignCenter, text);
 }
 
-void Cloud(QPainter& p, const QString& text)
+// A gas: its formula in a rounded frame, large enough to read on the tile.
+void Gas(QPainter& p, const QString& text)
 {
-    QPainterPath cloud;
-    cloud.addEllipse(QPointF(34, 58), 22, 20);
-    cloud.addEllipse(QPointF(54, 44), 26, 24);
-    cloud.addEllipse(QPointF(70, 60), 20, 18);
-    p.drawPath(cloud.simplified());
-    Label(p, text, text.size() > 3 ? 20 : 26);
+    p.drawRoundedRect(QRectF(6, 22, 88, 56), 18, 18);
+    Label(p, text, text.size() > 2 ? 30 : 38);
 }
 
 void Dust(QPainter& p, const QString& text)
@@ -130,11 +127,11 @@ QImage TilePicture(const std::string& name, int size)
     else if (name == "Img_Luft")
         Wind(p);
     else if (name == "Img_CO2")
-        Cloud(p, "CO2");
+        Gas(p, "CO2");
     else if (name == "Img_VOC")
-        Cloud(p, "VOC");
+        Gas(p, "VOC");
     else if (name == "Img_CO")
-        Cloud(p, "CO");
+        Gas(p, "CO");
     else if (name == "Img_PMV")
         Comfort(p);
     else if (name == "Img_Fein")
