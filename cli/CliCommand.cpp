@@ -77,14 +77,22 @@ CliArguments::CliArguments(const CliCommand& command, const QCommandLineParser& 
         operands_.push_back(Local(word));
 }
 
+bool CliArguments::declares(const std::string& name) const
+{
+    for (const CliOption& option : command_.options)
+        if (std::find(option.names.begin(), option.names.end(), name) != option.names.end())
+            return true;
+    return false;
+}
+
 bool CliArguments::flag(const std::string& name) const
 {
-    return parser_.isSet(Text(name));
+    return declares(name) && parser_.isSet(Text(name));
 }
 
 std::optional<std::string> CliArguments::value(const std::string& name) const
 {
-    if (!parser_.isSet(Text(name)))
+    if (!declares(name) || !parser_.isSet(Text(name)))
         return std::nullopt;
     return Local(parser_.value(Text(name)));
 }

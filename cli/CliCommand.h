@@ -38,6 +38,7 @@ class CliArguments {
 public:
     CliArguments(const CliCommand& command, const QCommandLineParser& parser);
 
+    // Options the command does not declare read as not given.
     bool flag(const std::string& name) const;
     // The option's value; nothing when the option is not given.
     std::optional<std::string> value(const std::string& name) const;
@@ -47,6 +48,8 @@ public:
     ExitCode UsageError(const std::string& reason) const;
 
 private:
+    bool declares(const std::string& name) const;
+
     const CliCommand& command_;
     const QCommandLineParser& parser_;
     std::vector<std::string> operands_;

@@ -11,6 +11,7 @@ CliCommand LiveCommand();     // CliLive.cpp: the live values as the online wind
 CliCommand IdentifyCommand(); // CliIdentify.cpp: one identification as the presence poller makes it
 CliCommand TypesCommand();    // CliTypes.cpp: the PC type library
 CliCommand ReportCommand();   // CliReport.cpp: the measurement report of a data file as PDF
+CliCommand ProfilesCommand(); // CliProfiles.cpp: the instrument's profiles and profile files
 
 // CliReport.cpp: "types report NAME --pdf OUT.pdf", run by the types
 // command, and the options it adds to that command.

@@ -21,7 +21,7 @@ using CommandDeclaration = CliCommand (*)();
 // Each command adds its row here.
 const CommandDeclaration kCommands[] = {ReadCommand, ConvertCommand, ShowCommand, PmvCommand,
                                         LiveCommand, IdentifyCommand, TypesCommand, ReportCommand,
-                                        NamesCommand};
+                                        NamesCommand, ProfilesCommand};
 
 std::string CommandList()
 {

@@ -21,11 +21,14 @@
 #include "i18n/LanguageChoiceDialog.h"
 #include "i18n/TranslatorWidget.h"
 #include "live/InstrumentDialogue.h"
+#include "live/NewOnlineSettingsDialog.h"
+#include "live/NewOnlineWindow.h"
 #include "live/OnlineWindow.h"
 #include "live/PresenceNotifier.h"
 #include "print/PrintDataWindow.h"
 #include "print/PrintOptionsDialog.h"
 #include "print/ReportOutputDialog.h"
+#include "profiles/ProfileWindow.h"
 #include "profiles/TableSelectColsWindow.h"
 #include "measure/BusyDialog.h"
 #include "measure/BusyState.h"
@@ -109,6 +112,8 @@ int main(int argc, char** argv)
     TPrintOptions printOptions(printState);
     TwSprachwahl language(args);
     TOnline online(commandLayer);
+    TwNewOnlineSettings newOnlineSettings;
+    TNewOnline newOnline(&newOnlineSettings);
     TTransferVamokPC transfer(commandLayer, getSelect, nameTyp);
     TPrintData printData(printState, printOptions);
     TReportOutput reportOutput;
@@ -116,6 +121,7 @@ int main(int argc, char** argv)
     TwVerzeichnisse folders;
     folders.setMessageSource(main.messageSource());
     TwTableSelectCols columns;
+    TwTableSelectColsProfile profiles(commandLayer);
     TwVAMOK_PMV pmvCalculator;
     TAPSendWindow commandWindow(commandLayer);
     TwVamokHIDControl bridgeWindow(commandLayer);
@@ -147,6 +153,8 @@ int main(int argc, char** argv)
             showTimer.start(); // another dialogue runs: read after it
     });
     onlineLinks.startTypeRead = [&showTimer] { showTimer.start(); };
+    onlineLinks.liveValues = [&newOnline](const TVamokAPDatenStrg& record) { newOnline.LiveValues(record); };
+    onlineLinks.showLiveDisplay = [&newOnline] { newOnline.showMaximized(); };
     online.setLinks(onlineLinks);
     commandLayer.OnAccessRefused = [&main](const OpenFailure& failure) { main.ReportAccessRefusal(failure); };
     // An answer after silence brings the poll interval down to 100 ms.
@@ -198,6 +206,9 @@ int main(int argc, char** argv)
     MainWindowLinks links;
     links.showOnline = [&online] { online.show(); };
     links.showPmvCalculator = [&pmvCalculator] { pmvCalculator.show(); };
+    links.showProfiles = [&profiles] { profiles.exec(); };
+    links.showLiveDisplay = [&newOnline] { newOnline.showMaximized(); };
+    links.closeLiveDisplay = [&newOnline] { newOnline.close(); };
     links.showTable = [&transfer] {
         transfer.showNormal();
         transfer.raise();
@@ -239,9 +250,9 @@ int main(int argc, char** argv)
     main.setLinks(links);
 
     TranslateAllWindows({&main, &nameTyp, &inputApn, &reading, &writing, &getSelect, &busy, &info,
-                         &settings, &printOptions, &language, &online, &transfer, &printData, &reportOutput,
-                         &folders, &columns, &pmvCalculator, &bridgeWindow, &ventiqBridgeWindow,
-                         &paintTest, &typeChoice});
+                         &settings, &printOptions, &language, &online, &newOnlineSettings, &newOnline,
+                         &transfer, &printData, &reportOutput, &folders, &columns, &profiles,
+                         &pmvCalculator, &bridgeWindow, &ventiqBridgeWindow, &paintTest, &typeChoice});
     App().MeasurementsModified = false;
     return QApplication::exec();
 }

@@ -7,8 +7,6 @@
 #include "core/SettingsStore.h"
 #include "core/Switches.h"
 
-#include <algorithm>
-
 namespace vamok {
 
 namespace {

@@ -37,6 +37,12 @@ bool AskYesNo(QWidget* parent, const std::string& text, const std::string& capti
            QMessageBox::Yes;
 }
 
+bool AskYesNoCancel(QWidget* parent, const std::string& text, const std::string& caption)
+{
+    return Ask(parent, QMessageBox::Warning, text, caption,
+               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) == QMessageBox::Yes;
+}
+
 bool AskOkCancel(QWidget* parent, const std::string& text, const std::string& caption)
 {
     return Ask(parent, QMessageBox::Warning, text, caption, QMessageBox::Ok | QMessageBox::Cancel) ==

@@ -16,6 +16,8 @@ void ShowMessageBox(QWidget* parent, const std::string& text, const std::string&
 void ShowMessageWithoutWaiting(QWidget* parent, const std::string& text, const std::string& caption);
 // A Yes/No question; true for Yes.
 bool AskYesNo(QWidget* parent, const std::string& text, const std::string& caption);
+// A Yes/No/Cancel question; true for Yes only.
+bool AskYesNoCancel(QWidget* parent, const std::string& text, const std::string& caption);
 // An OK/Cancel question; true for OK.
 bool AskOkCancel(QWidget* parent, const std::string& text, const std::string& caption);
 

@@ -52,4 +52,12 @@ void StoreProfileNames(const UserProfileNames& names)
     WriteProfileNames();
 }
 
+void StoreProfileName(int n, const std::string& name)
+{
+    if (n < kFirstUserProfile || n >= kFirstUserProfile + kUserProfileCount)
+        return;
+    App().ProfileNames[static_cast<std::size_t>(n)] = name;
+    WriteProfileNames();
+}
+
 } // namespace vamok

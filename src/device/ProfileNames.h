@@ -29,5 +29,8 @@ std::optional<UserProfileNames> ReadProfileNames(CommandChannel& channel,
 
 // The names become App().ProfileNames 2..9 and are written to the settings.
 void StoreProfileNames(const UserProfileNames& names);
+// Profile name n (2..9) becomes `name` and the names are written to the
+// settings; other numbers are ignored.
+void StoreProfileName(int n, const std::string& name);
 
 } // namespace vamok

@@ -38,31 +38,40 @@ constexpr std::array<BarRow, 16> kBarRows{{
 
 } // namespace
 
-std::optional<ThresholdBar> OnlineBarFor(int row, const std::string& text, const TAPDef* type, char decimalSep)
+std::optional<ThresholdBar> QuantityBar(const BarScale& scale, const std::string& text, const TAPDef* type,
+                                        char decimalSep)
 {
     if (!type)
         return std::nullopt;
+    const auto value = ReadLocaleNumber(text, decimalSep);
+    if (!value)
+        return std::nullopt;
+    ThresholdBar bar;
+    if (const auto fixed = FixedFineDustLimits(scale.Quantity))
+        bar.limits = *fixed;
+    else
+        for (int k = 0; k < 4; ++k)
+            bar.limits[static_cast<std::size_t>(k)] = type->at(TypeColumn::RedToYellow + k, scale.Quantity);
+    bar.min = scale.Min;
+    bar.max = scale.Max;
+    const double scaled = std::nearbyint(static_cast<double>(*value) * scale.Factor);
+    bar.value = static_cast<int>(std::fmax(-1e9, std::fmin(1e9, scaled)));
+    return bar;
+}
+
+std::optional<ThresholdBar> OnlineBarFor(int row, const std::string& text, const TAPDef* type, char decimalSep)
+{
     const BarRow* spec = nullptr;
     for (const auto& r : kBarRows)
         if (r.Row == row)
             spec = &r;
     if (!spec)
         return std::nullopt;
-    const auto value = ReadLocaleNumber(text, decimalSep);
-    if (!value)
-        return std::nullopt;
-    ThresholdBar bar;
-    if (const auto fixed = FixedFineDustLimits(spec->Quantity))
-        bar.limits = *fixed;
-    else
-        for (int k = 0; k < 4; ++k)
-            bar.limits[static_cast<std::size_t>(k)] = type->at(TypeColumn::RedToYellow + k, spec->Quantity);
-    bar.min = spec->Min;
-    bar.max = spec->Max;
-    const double scaled = std::nearbyint(static_cast<double>(*value) * spec->Scale);
-    bar.value = static_cast<int>(std::fmax(-1e9, std::fmin(1e9, scaled)));
-    bar.bandOn = false;
-    bar.stripOn = true;
+    std::optional<ThresholdBar> bar = QuantityBar({spec->Quantity, spec->Min, spec->Max, spec->Scale}, text, type, decimalSep);
+    if (bar) {
+        bar->bandOn = false;
+        bar->stripOn = true;
+    }
     return bar;
 }
 

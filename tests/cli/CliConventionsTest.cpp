@@ -69,7 +69,7 @@ TEST_F(CliConventions, HelpAndVersion)
     EXPECT_EQ(Run({"--version"}).out, "vamok-cli 5.2.0 [Build 1]\n");
     // Every command is listed, and every option of a command is in its help.
     const QString list = Run({"--help"}).out;
-    for (const char* command : {"read", "convert", "show", "pmv", "live", "identify", "types"})
+    for (const char* command : {"read", "convert", "show", "pmv", "live", "identify", "types", "profiles"})
         EXPECT_TRUE(list.contains(QString("\n  ") + command + " ")) << command << "\n" << list.toStdString();
     const QString pmvHelp = Run({"pmv", "--help"}).out;
     for (const char* option : {"--ta C", "--tr C", "--tg C", "--rh PCT", "--v M_PER_S", "--clo CLO", "--met MET", "--json"})

@@ -13,6 +13,8 @@
 #include "device/TAPSend.h"
 #include "device/UsbBridge.h"
 #include "i18n/LanguageChoiceDialog.h"
+#include "live/NewOnlineSettingsDialog.h"
+#include "live/NewOnlineWindow.h"
 #include "live/OnlineWindow.h"
 #include "measure/BusyDialog.h"
 #include "measure/BusyState.h"
@@ -25,6 +27,7 @@
 #include "print/PrintDataWindow.h"
 #include "print/PrintOptionsDialog.h"
 #include "print/ReportOutputDialog.h"
+#include "profiles/ProfileWindow.h"
 #include "profiles/TableSelectColsWindow.h"
 #include "types/TypeChoiceDialog.h"
 
@@ -105,6 +108,8 @@ inline std::vector<WindowCase> ProgramWindows()
          }},
         {"TwSprachwahl", [args](WindowParts& p) -> QWidget& { return p.make<TwSprachwahl>(args); }},
         {"TOnline", [](WindowParts& p) -> QWidget& { return p.make<TOnline>(p.link); }},
+        {"TwNewOnlineSettings", [](WindowParts& p) -> QWidget& { return p.make<TwNewOnlineSettings>(); }},
+        {"TNewOnline", [](WindowParts& p) -> QWidget& { return p.make<TNewOnline>(); }},
         {"TTransferVamokPC",
          [](WindowParts& p) -> QWidget& {
              return p.make<TTransferVamokPC>(p.link, p.make<TGetSelect>(), p.make<TNameTyp>());
@@ -116,6 +121,8 @@ inline std::vector<WindowCase> ProgramWindows()
         {"TReportOutput", [](WindowParts& p) -> QWidget& { return p.make<TReportOutput>(); }},
         {"TwVerzeichnisse", [](WindowParts& p) -> QWidget& { return p.make<TwVerzeichnisse>(); }},
         {"TwTableSelectCols", [](WindowParts& p) -> QWidget& { return p.make<TwTableSelectCols>(); }},
+        {"TwTableSelectColsProfile",
+         [](WindowParts& p) -> QWidget& { return p.make<TwTableSelectColsProfile>(p.link); }},
         {"TwVAMOK_PMV", [](WindowParts& p) -> QWidget& { return p.make<TwVAMOK_PMV>(); }},
         // Without a meta object of its own the monitor is named by its objectName.
         {"APSend", [](WindowParts& p) -> QWidget& { return p.make<TAPSendWindow>(p.link); }},
