@@ -3,6 +3,8 @@
 // command: the profile number, the name (16 characters, blank-padded), the
 // mask bits 31..0 most significant byte first and, from firmware 2.0.6 on,
 // bits 63..32 the same way. Everything travels as upper-case hex text.
+#include "device/ProfileNames.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,7 +12,6 @@
 namespace vamok {
 
 inline constexpr int kProfileCount = 9;
-inline constexpr std::size_t kDeviceProfileNameWidth = 16;
 
 struct DeviceProfile {
     int number = 1;   // 1..9
