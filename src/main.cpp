@@ -33,8 +33,11 @@
 #include "measure/TransferWindow.h"
 #include "measure/WritingDialog.h"
 #include "types/TypeImport.h"
+#include "types/TypeLibrary.h"
 #include "types/TypeLibraryFile.h"
 #include "types/TypeChoiceDialog.h"
+#include "types/TypeDefWindow.h"
+#include "types/TypeEditorDialog.h"
 #include "types/TypeMessageDialog.h"
 #include "types/TypeSync.h"
 #include "types/TypeSyncDialog.h"
@@ -215,6 +218,24 @@ int main(int argc, char** argv)
         InstrumentDialogue::Run([&commandLayer, done] { done(ReleaseKeyboardLock(commandLayer)); });
     };
     links.importTypes = [&typeMessages] { ImportFromProgramFolder(typeMessages, true); };
+    TTypeDef typeDef;
+    TypeDefLinks typeDefLinks;
+    typeDefLinks.print = [&printData](const TypePrintRequest& request) {
+        printData.PrintTypeReport(TypeReportInputOf(request));
+    };
+    typeDefLinks.printerSetup = [&printOptions] { printOptions.PrintButtonClick(); };
+    typeDefLinks.newSync = [&main] { main.Synchronisieren1Click(); };
+    typeDefLinks.upload = [&typeSync] { InstrumentDialogue::Run([&typeSync] { typeSync.UploadUsedTypes(); }); };
+    typeDefLinks.about = [&info] { info.exec(); };
+    typeDefLinks.askNewName = [&inputApn] { return inputApn.Ask(); };
+    typeDefLinks.typeRemoved = [&nameTyp](const std::string&) {
+        std::vector<std::string> names;
+        for (std::size_t i = 1; i < PCTypes().size(); ++i)
+            names.push_back(PCTypes()[i].Name);
+        nameTyp.SetTypeNames(names);
+    };
+    typeDef.setLinks(typeDefLinks);
+    links.showTypeDefinition = [&typeDef] { typeDef.exec(); };
     links.showSettings = [&settings] { settings.show(); };
     links.changeUserPath = [&settings] { settings.ChangeUserPathClick(); };
     links.about = &info;
@@ -224,7 +245,7 @@ int main(int argc, char** argv)
     TranslateAllWindows({&main, &nameTyp, &inputApn, &reading, &writing, &getSelect, &busy, &info,
                          &settings, &printOptions, &language, &online, &transfer, &printData, &reportOutput,
                          &folders, &columns, &pmvCalculator,
-                         &paintTest, &typeChoice});
+                         &paintTest, &typeChoice, &typeDef, typeDef.Editor});
     App().MeasurementsModified = false;
     return QApplication::exec();
 }
