@@ -209,8 +209,11 @@ TTypeDef::TTypeDef(QWidget* parent) : QDialog(parent)
         Clothing[static_cast<std::size_t>(k)] = edit;
         auto* labels = new QVBoxLayout;
         labels->addWidget(ClothingLabels[static_cast<std::size_t>(k)]);
-        if (*kClothingSubLabels[k])
-            labels->addWidget(new QLabel(FromCp1252(kClothingSubLabels[k]), CloPanel));
+        if (*kClothingSubLabels[k]) {
+            auto* second = new QLabel(FromCp1252(kClothingSubLabels[k]), CloPanel);
+            second->setObjectName(QStringLiteral("CloNote%1").arg(k + 1));
+            labels->addWidget(second);
+        }
         clo->addLayout(labels, k, 0);
         clo->addWidget(edit, k, 1);
         clo->addWidget(new QLabel(k < 3 ? QStringLiteral("clo") : QStringLiteral("met"), CloPanel), k, 2);

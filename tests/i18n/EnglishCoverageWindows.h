@@ -25,6 +25,8 @@
 #include "print/ReportOutputDialog.h"
 #include "profiles/TableSelectColsWindow.h"
 #include "types/TypeChoiceDialog.h"
+#include "types/TypeDefWindow.h"
+#include "types/TypeEditorDialog.h"
 
 #include <QWidget>
 
@@ -118,5 +120,7 @@ inline std::vector<WindowCase> ProgramWindows()
         {"APSend", [](WindowParts& p) -> QWidget& { return p.make<TAPSendWindow>(p.link); }},
         {"TwPaintTest", [](WindowParts& p) -> QWidget& { return p.make<TwPaintTest>(); }},
         {"TAPTWahl", [](WindowParts& p) -> QWidget& { return p.make<TAPTWahl>(); }},
+        {"TTypeDef", [](WindowParts& p) -> QWidget& { return p.make<TTypeDef>(); }},
+        {"TBalken2", [](WindowParts& p) -> QWidget& { return p.make<TBalken2>(); }},
     };
 }
