@@ -293,3 +293,31 @@ TEST_F(TypeDefWindowTest, PrintSendsTheTypeReportThroughTheOutputStepIntoAPdf)
     EXPECT_TRUE(pdf.contains("BUE")) << pdf.toStdString();
     EXPECT_TRUE(pdf.contains(QRegularExpression("Temperatur.*19"))) << pdf.toStdString();
 }
+
+TEST_F(TypeDefWindowTest, ExportWritesTheLibraryAndImportReplacesItKeepingABackup)
+{
+    links.saveFileName = [this](const std::string&, const std::string&) { return dir.file("export"); };
+    std::string offered;
+    int offeredFilter = -1;
+    links.openFileName = [this, &offered, &offeredFilter](const std::string& filter, int index, const std::string&) {
+        offered = filter;
+        offeredFilter = index;
+        return dir.file("other.APT");
+    };
+    window->setLinks(links);
+    window->Exportieren1->trigger();
+    const std::string exported = dir.read("export.apt");
+    EXPECT_NE(exported.find("\r\nBUE \r\n"), std::string::npos);
+
+    // The exported file with BUE renamed is the file to import.
+    std::string other = exported;
+    other.replace(other.find("\r\nBUE \r\n"), 8, "\r\nXY  \r\n");
+    dir.write("other.APT", other);
+    BoxAnswer answer(QMessageBox::Yes);
+    window->Backup1->trigger();
+    EXPECT_EQ(offeredFilter, 2);
+    EXPECT_NE(offered.find("*.BAK"), std::string::npos);
+    EXPECT_EQ(Names(), (QStringList{"VAM ", "XY  "}));
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"VAM ", "XY  "}));
+    EXPECT_NE(dir.read(std::string(kLibraryFileName) + ".bak").find("\r\nBUE \r\n"), std::string::npos);
+}
