@@ -143,7 +143,7 @@ int main(int argc, char** argv)
     // The workplace types are needed by every rating: load the library before
     // any data file or readout can be shown.
     TypeMessageDialog typeMessages(&main);
-    LoadLibrary(typeMessages);
+    const bool typesFromDefaults = LoadLibrary(typeMessages).DefaultsBuilt();
 
     TransferWindowLinks transferLinks;
     transferLinks.about = [&info] { info.exec(); };
@@ -235,6 +235,7 @@ int main(int argc, char** argv)
         nameTyp.SetTypeNames(names);
     };
     typeDef.setLinks(typeDefLinks);
+    typeDef.MarkDefaults(typesFromDefaults);
     links.showTypeDefinition = [&typeDef] { typeDef.exec(); };
     links.showSettings = [&settings] { settings.show(); };
     links.changeUserPath = [&settings] { settings.ChangeUserPathClick(); };

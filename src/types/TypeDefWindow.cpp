@@ -430,7 +430,10 @@ void TTypeDef::Activate()
 
 void TTypeDef::showEvent(QShowEvent* event)
 {
-    setWindowTitle(FromCp1252(LangText(kTitle)));
+    std::string title = LangText(kTitle);
+    if (fromDefaults_)
+        title += "   [" + LangText(kDefaultsMark) + "]";
+    setWindowTitle(FromCp1252(title));
     Activate();
     QDialog::showEvent(event);
 }

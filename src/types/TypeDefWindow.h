@@ -53,6 +53,8 @@ public:
     ~TTypeDef() override;
 
     void setLinks(TypeDefLinks links);
+    // The library came from the defaults (no library file): the title says so.
+    void MarkDefaults(bool fromDefaults) { fromDefaults_ = fromDefaults; }
 
     // The display step and its reverse (grid and clothing edits <-> record).
     void ShowType(const TAPDef& type);
@@ -137,6 +139,7 @@ private:
     bool modified_ = false;
     bool extended_ = false;
     bool showing_ = false;
+    bool fromDefaults_ = false;
     int currentTypeIndex_ = -1; // the first real type once shown
     std::vector<std::string> savedPcNames_;
 };

@@ -134,6 +134,15 @@ TEST_F(TypeDefWindowTest, ShowsTheLibrarySortedAndTheChosenType)
               QString("%1,%2").arg(target / 100).arg(target % 100, 2, 10, QChar('0')));
 }
 
+TEST_F(TypeDefWindowTest, TitleMarksALibraryBuiltFromTheDefaults)
+{
+    EXPECT_EQ(window->windowTitle(), "Arbeitsplatztypen definieren");
+    window->hide();
+    window->MarkDefaults(true);
+    window->show();
+    EXPECT_EQ(window->windowTitle(), "Arbeitsplatztypen definieren   [Defaults]");
+}
+
 TEST_F(TypeDefWindowTest, NewTypeTakesTheShownValuesAndIsSaved)
 {
     Select("BUE ");
