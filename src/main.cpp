@@ -225,6 +225,7 @@ int main(int argc, char** argv)
     };
     typeDefLinks.printerSetup = [&printOptions] { printOptions.PrintButtonClick(); };
     typeDefLinks.newSync = [&main] { main.Synchronisieren1Click(); };
+    typeDefLinks.newSyncCaption = [&main] { return ToCp1252(main.Synchronisieren1->text()); };
     typeDefLinks.upload = [&typeSync] { InstrumentDialogue::Run([&typeSync] { typeSync.UploadUsedTypes(); }); };
     typeDefLinks.about = [&info] { info.exec(); };
     typeDefLinks.askNewName = [&inputApn] { return inputApn.Ask(); };

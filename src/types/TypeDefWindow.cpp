@@ -434,6 +434,8 @@ void TTypeDef::showEvent(QShowEvent* event)
     if (fromDefaults_)
         title += "   [" + LangText(kDefaultsMark) + "]";
     setWindowTitle(FromCp1252(title));
+    if (links_.newSyncCaption)
+        Synchronisieren1->setText(FromCp1252(links_.newSyncCaption()));
     Activate();
     QDialog::showEvent(event);
 }

@@ -35,6 +35,7 @@ struct TypeDefLinks {
     std::function<void(const TypePrintRequest&)> print;
     std::function<void()> printerSetup;
     std::function<void()> newSync; // the main window's "Neu Synchronisieren"
+    std::function<std::string()> newSyncCaption; // and its caption, as translated there
     std::function<void()> upload;  // "Aktualisieren": the used types into the instrument
     std::function<void()> about;
     // The new-type dialog: the name, or nothing when cancelled.

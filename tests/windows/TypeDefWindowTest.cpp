@@ -143,6 +143,19 @@ TEST_F(TypeDefWindowTest, TitleMarksALibraryBuiltFromTheDefaults)
     EXPECT_EQ(window->windowTitle(), "Arbeitsplatztypen definieren   [Defaults]");
 }
 
+TEST_F(TypeDefWindowTest, NeuSynchronisierenRunsTheMainWindowsItemUnderItsCaption)
+{
+    int runs = 0;
+    links.newSync = [&runs] { ++runs; };
+    links.newSyncCaption = [] { return std::string("Synchronise again"); };
+    window->setLinks(links);
+    window->hide();
+    window->show();
+    EXPECT_EQ(window->Synchronisieren1->text(), "Synchronise again");
+    window->Synchronisieren1->trigger();
+    EXPECT_EQ(runs, 1);
+}
+
 TEST_F(TypeDefWindowTest, NewTypeTakesTheShownValuesAndIsSaved)
 {
     Select("BUE ");
