@@ -39,8 +39,11 @@
 #include "measure/TransferWindow.h"
 #include "measure/WritingDialog.h"
 #include "types/TypeImport.h"
+#include "types/TypeLibrary.h"
 #include "types/TypeLibraryFile.h"
 #include "types/TypeChoiceDialog.h"
+#include "types/TypeDefWindow.h"
+#include "types/TypeEditorDialog.h"
 #include "types/TypeMessageDialog.h"
 #include "types/TypeSync.h"
 #include "types/TypeSyncDialog.h"
@@ -164,7 +167,7 @@ int main(int argc, char** argv)
     // The workplace types are needed by every rating: load the library before
     // any data file or readout can be shown.
     TypeMessageDialog typeMessages(&main);
-    LoadLibrary(typeMessages);
+    const bool typesFromDefaults = LoadLibrary(typeMessages).DefaultsBuilt();
 
     TransferWindowLinks transferLinks;
     transferLinks.about = [&info] { info.exec(); };
@@ -243,6 +246,26 @@ int main(int argc, char** argv)
         InstrumentDialogue::Run([&commandLayer, done] { done(ReleaseKeyboardLock(commandLayer)); });
     };
     links.importTypes = [&typeMessages] { ImportFromProgramFolder(typeMessages, true); };
+    TTypeDef typeDef;
+    TypeDefLinks typeDefLinks;
+    typeDefLinks.print = [&printData](const TypePrintRequest& request) {
+        printData.PrintTypeReport(TypeReportInputOf(request));
+    };
+    typeDefLinks.printerSetup = [&printOptions] { printOptions.PrintButtonClick(); };
+    typeDefLinks.newSync = [&main] { main.Synchronisieren1Click(); };
+    typeDefLinks.newSyncCaption = [&main] { return ToCp1252(main.Synchronisieren1->text()); };
+    typeDefLinks.upload = [&typeSync] { InstrumentDialogue::Run([&typeSync] { typeSync.UploadUsedTypes(); }); };
+    typeDefLinks.about = [&info] { info.exec(); };
+    typeDefLinks.askNewName = [&inputApn] { return inputApn.Ask(); };
+    typeDefLinks.typeRemoved = [&nameTyp](const std::string&) {
+        std::vector<std::string> names;
+        for (std::size_t i = 1; i < PCTypes().size(); ++i)
+            names.push_back(PCTypes()[i].Name);
+        nameTyp.SetTypeNames(names);
+    };
+    typeDef.setLinks(typeDefLinks);
+    typeDef.MarkDefaults(typesFromDefaults);
+    links.showTypeDefinition = [&typeDef] { typeDef.exec(); };
     links.showSettings = [&settings] { settings.show(); };
     links.changeUserPath = [&settings] { settings.ChangeUserPathClick(); };
     links.about = &info;
@@ -252,7 +275,8 @@ int main(int argc, char** argv)
     TranslateAllWindows({&main, &nameTyp, &inputApn, &reading, &writing, &getSelect, &busy, &info,
                          &settings, &printOptions, &language, &online, &newOnlineSettings, &newOnline,
                          &transfer, &printData, &reportOutput, &folders, &columns, &profiles,
-                         &pmvCalculator, &bridgeWindow, &ventiqBridgeWindow, &paintTest, &typeChoice});
+                         &pmvCalculator, &bridgeWindow, &ventiqBridgeWindow, &paintTest, &typeChoice, &typeDef,
+                         typeDef.Editor});
     App().MeasurementsModified = false;
     return QApplication::exec();
 }

@@ -75,6 +75,18 @@ std::array<std::string, kTypeRowCount> TypeReportInput::DefaultRowLabels()
     return labels;
 }
 
+TypeReportInput TypeReportInputOf(const TypePrintRequest& request)
+{
+    TypeReportInput input;
+    input.type = request.type;
+    input.shownName = request.shownName;
+    input.firstRow = request.firstRow;
+    input.lastRow = request.lastRow;
+    input.rowLabels = request.rowLabels;
+    input.clothingLabels = request.clothingLabels;
+    return input;
+}
+
 Report BuildTypeReport(const TypeReportInput& in)
 {
     using namespace ReportMessage;

@@ -4,6 +4,7 @@
 #include "print/PrintData.h"
 #include "print/ReportData.h"
 #include "types/TAPDef.h"
+#include "types/TypePrintRequest.h"
 
 #include <array>
 #include <string>
@@ -32,6 +33,9 @@ struct TypeReportInput {
 
     static std::array<std::string, kTypeRowCount> DefaultRowLabels();
 };
+
+// The input for what the type window shows.
+TypeReportInput TypeReportInputOf(const TypePrintRequest& request);
 
 Report BuildTypeReport(const TypeReportInput& input);
 

@@ -30,6 +30,8 @@
 #include "profiles/ProfileWindow.h"
 #include "profiles/TableSelectColsWindow.h"
 #include "types/TypeChoiceDialog.h"
+#include "types/TypeDefWindow.h"
+#include "types/TypeEditorDialog.h"
 
 #include <QWidget>
 
@@ -130,5 +132,7 @@ inline std::vector<WindowCase> ProgramWindows()
         {"TwVentiqHIDControl", [](WindowParts& p) -> QWidget& { return p.make<TwVentiqHIDControl>(p.ventiqBridge); }},
         {"TwPaintTest", [](WindowParts& p) -> QWidget& { return p.make<TwPaintTest>(); }},
         {"TAPTWahl", [](WindowParts& p) -> QWidget& { return p.make<TAPTWahl>(); }},
+        {"TTypeDef", [](WindowParts& p) -> QWidget& { return p.make<TTypeDef>(); }},
+        {"TBalken2", [](WindowParts& p) -> QWidget& { return p.make<TBalken2>(); }},
     };
 }
