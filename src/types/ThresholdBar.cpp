@@ -16,7 +16,7 @@ int RoundDiv(double numerator, double denominator)
 
 } // namespace
 
-BarScale ScaleOfRow(int row, int width)
+RowBarScale ScaleOfRow(int row, int width)
 {
     switch (row) {
     case TypeRow::Temperature: return {45};
@@ -40,7 +40,7 @@ BarScale ScaleOfRow(int row, int width)
     }
 }
 
-EditLimits LimitsOfScale(const BarScale& scale)
+EditLimits LimitsOfScale(const RowBarScale& scale)
 {
     EditLimits limits;
     const int top = scale.fullScale + scale.Start();
@@ -54,7 +54,7 @@ EditLimits LimitsOfScale(const BarScale& scale)
     return limits;
 }
 
-SectionWidths WidthsOf(const Thresholds& g, const BarScale& scale, int width)
+SectionWidths WidthsOf(const Thresholds& g, const RowBarScale& scale, int width)
 {
     SectionWidths widths{};
     int previous = scale.Start();
@@ -74,7 +74,7 @@ SectionWidths WidthsOf(const Thresholds& g, const BarScale& scale, int width)
 }
 
 Thresholds ThresholdsAfterDrag(const Thresholds& g, const SectionWidths& widths, int border,
-                               const BarScale& scale, int width)
+                               const RowBarScale& scale, int width)
 {
     Thresholds result = g;
     int sum = 0;

@@ -11,7 +11,7 @@ inline constexpr int kThresholdBarWidth = 620;
 using Thresholds = std::array<int, 4>;    // columns 1..4 of the row
 using SectionWidths = std::array<int, 5>; // pixels, left to right
 
-struct BarScale {
+struct RowBarScale {
     int fullScale = 0;            // S, in the row's stored unit
     bool centred = false;         // PMV: the bar starts at -S/2
     bool tens = false;            // dragged values are rounded to tens
@@ -22,7 +22,7 @@ struct BarScale {
 
 // The scale of quantity row `row` (1..17) on a bar `width` pixels wide
 // (the illuminance scale grows with the bar).
-BarScale ScaleOfRow(int row, int width = kThresholdBarWidth);
+RowBarScale ScaleOfRow(int row, int width = kThresholdBarWidth);
 
 struct EditLimits {
     Thresholds minimum{};
@@ -33,17 +33,17 @@ struct EditLimits {
 
 // The spin edit limits: thresholds 0 and up (PMV from -S/2), each leaving
 // room for the ones above it; the target within the scale.
-EditLimits LimitsOfScale(const BarScale& scale);
+EditLimits LimitsOfScale(const RowBarScale& scale);
 
 // Section k (0..3) spans threshold k to k+1 (threshold 0 is the scale
 // start), at least 1 and at most `width` pixels; section 4 takes the rest.
-SectionWidths WidthsOf(const Thresholds& g, const BarScale& scale, int width = kThresholdBarWidth);
+SectionWidths WidthsOf(const Thresholds& g, const RowBarScale& scale, int width = kThresholdBarWidth);
 
 // The thresholds after the borders from `border` (0..3, the right edge of
 // section `border`) on were dragged: each is the sum of the section widths
 // up to it turned into scale units; earlier thresholds stay.
 Thresholds ThresholdsAfterDrag(const Thresholds& g, const SectionWidths& widths, int border,
-                               const BarScale& scale, int width = kThresholdBarWidth);
+                               const RowBarScale& scale, int width = kThresholdBarWidth);
 
 // Threshold `changed` (0..3) was typed: it is clamped to its maximum, every
 // earlier threshold not below it becomes its value - 1 and every later one

@@ -68,7 +68,7 @@ private:
 
     TAPDef* type_ = nullptr;
     int row_ = TypeRow::Temperature;
-    BarScale scale_;
+    RowBarScale scale_;
     EditLimits limits_;
     bool preparing_ = false;
 };

@@ -30,14 +30,14 @@ TEST(ThresholdBar, SectionWidthsFollowTheThresholds)
 
 TEST(ThresholdBar, DraggingABorderMovesItAndTheLaterThresholds)
 {
-    const BarScale temperature = ScaleOfRow(TypeRow::Temperature);
+    const RowBarScale temperature = ScaleOfRow(TypeRow::Temperature);
     const Thresholds g{20, 21, 22, 26};
     SectionWidths w = WidthsOf(g, temperature);
     w[1] += 28; // border 1 dragged 28 pixels right; later sections shift
     // 276 -> 20, 42 -> 3, 14 -> 1, 55 -> 4 (each rounded on its own).
     EXPECT_EQ(ThresholdsAfterDrag(g, w, 1, temperature), (Thresholds{20, 23, 24, 28}));
 
-    const BarScale co2 = ScaleOfRow(TypeRow::CO2);
+    const RowBarScale co2 = ScaleOfRow(TypeRow::CO2);
     const Thresholds c{400, 800, 1000, 1400};
     SectionWidths cw = WidthsOf(c, co2);
     cw[0] += 3; // 86 pixels: 416 rounded to tens
@@ -46,7 +46,7 @@ TEST(ThresholdBar, DraggingABorderMovesItAndTheLaterThresholds)
         EXPECT_EQ(v % 10, 0) << v;
     EXPECT_EQ(dragged[0], 420);
 
-    const BarScale pmv = ScaleOfRow(TypeRow::PMV);
+    const RowBarScale pmv = ScaleOfRow(TypeRow::PMV);
     const Thresholds p{-70, -50, 50, 70};
     SectionWidths pw = WidthsOf(p, pmv);
     pw[3] -= 8;
