@@ -31,8 +31,10 @@ void BridgeLog::Received(const std::string& bytes, bool asBytes, bool withDate, 
 {
     std::string chunk = withDate ? stamp + ": " : std::string();
     if (asBytes) {
-        for (const char c : bytes)
-            chunk += "-" + std::to_string(static_cast<unsigned char>(c));
+        for (const char c : bytes) {
+            chunk += '-';
+            chunk += std::to_string(static_cast<unsigned char>(c));
+        }
     } else {
         chunk += bytes;
     }

@@ -7,7 +7,7 @@
 #include "core/AppState.h"
 #include "core/TextHelpers.h"
 #include "device/TAPSend.h"
-#include "support/SimProcess.h"
+#include "support/SimLink.h"
 #include "support/TempDir.h"
 #include "types/TypeLibrary.h"
 
@@ -17,11 +17,7 @@ using namespace vamok;
 
 namespace {
 
-struct Link {
-    const char* dialect;
-    const char* firmware;
-    bool usb, ventiq, quadrovan;
-};
+using Link = SimLink;
 
 class SimReadout : public testing::TestWithParam<Link> {
 protected:
@@ -37,17 +33,7 @@ protected:
         App() = AppState{};
     }
 
-    void Connect(const Link& l, const SimProcess& sim)
-    {
-        App().UsbMode = l.usb;
-        App().VentiqMode = l.ventiq;
-        App().QuadrovanMode = l.quadrovan;
-        App().DeviceVersion = l.firmware;
-        App().ComPortPath = sim.ptyPath();
-        // The simulator carries the bridge's frames on its terminal.
-        link.SetUsbFramesOnSerial(l.usb);
-        link.SelectComPort(1);
-    }
+    void Connect(const Link& l, const SimProcess& sim) { ConnectToSim(link, l, sim); }
 
     ReadoutResult Run(ReadoutMode mode, int from, int to)
     {

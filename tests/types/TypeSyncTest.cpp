@@ -7,7 +7,7 @@
 #include "core/MemorySettingsStore.h"
 #include "core/SettingsStore.h"
 #include "device/TAPSend.h"
-#include "support/SimProcess.h"
+#include "support/SimLink.h"
 #include "support/TempDir.h"
 #include "types/TypeFile.h"
 #include "types/TypeLibrary.h"
@@ -25,11 +25,7 @@ using namespace vamok;
 
 namespace {
 
-struct Link {
-    const char* dialect;
-    const char* firmware;
-    bool usb, ventiq, quadrovan;
-};
+using Link = SimLink;
 
 const Link kLinks[] = {
     {"altarim", "2.10", false, false, false},
@@ -120,16 +116,7 @@ protected:
         ResetPCTypes();
         App() = AppState{};
     }
-    void Connect(const Link& l, const SimProcess& sim)
-    {
-        App().UsbMode = l.usb;
-        App().VentiqMode = l.ventiq;
-        App().QuadrovanMode = l.quadrovan;
-        App().DeviceVersion = l.firmware;
-        App().ComPortPath = sim.ptyPath();
-        link.SetUsbFramesOnSerial(l.usb);
-        link.SelectComPort(1);
-    }
+    void Connect(const Link& l, const SimProcess& sim) { ConnectToSim(link, l, sim); }
     std::string Library() const { return dir.file("Vamok.APT"); }
 
     TempDir dir;
