@@ -16,9 +16,10 @@ using namespace vamok;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // The input is a sequence of reports as hidraw hands them over: an ID
-    // byte (the data length for 1..63), the report's bytes, padded to 64
-    // bytes as some hosts deliver them when bit 7 of the ID's lead byte says so.
+    // The input is a sequence of reports as hidraw hands them over: a lead
+    // byte whose low 7 bits are the report ID (the data length for 1..63) and
+    // whose bit 7 pads the report to 64 bytes, as some hosts deliver them;
+    // then the report's bytes.
     UsbFrameAssembler perReport;
     std::vector<std::string> frames;
     std::string stream;
@@ -35,7 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         at += length;
         std::string received;
         AppendReportData(report, received);
-        if (received.size() > hidreport::kMaxData || received.size() > length)
+        // A data report gives the bytes its ID counts, or those it holds
+        // when it is shorter; other IDs carry no UART data.
+        const std::size_t expected =
+            (id == 0 || id > hidreport::kMaxData) ? 0 : std::min<std::size_t>(id, report.size() - 1);
+        if (received.size() != expected)
             std::abort();
         stream += received;
         for (std::string& frame : perReport.Feed(received))
