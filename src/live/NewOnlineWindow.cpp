@@ -265,9 +265,11 @@ void TNewOnline::describeTiles()
     for (std::size_t k = 0; k < words.phrases.size(); ++k)
         words.phrases[k] = ToCp1252(Lang->item(static_cast<int>(k))->text());
     std::string description;
-    for (const TileSpec& tile : NewOnlineTiles())
-        description += (description.empty() ? "" : "\n") +
-                       TileDescription(tile, TileValueText(record_[tile.Field]), currentType(), App().DecimalSep, words);
+    for (const TileSpec& tile : NewOnlineTiles()) {
+        if (!description.empty())
+            description += '\n';
+        description += TileDescription(tile, TileValueText(record_[tile.Field]), currentType(), App().DecimalSep, words);
+    }
     PaintBox1->setAccessibleDescription(FromCp1252(description));
 }
 
