@@ -12,15 +12,13 @@ using namespace vamok;
 
 namespace {
 
+// The record forms the instruments have: a model and a firmware version.
 TypeRecordForm FormOf(std::uint8_t bits)
 {
-    TypeRecordForm form;
-    form.displayCodes = bits & 1;
-    form.flicker = bits & 2;
-    form.gas = bits & 4;
-    form.dust = bits & 8;
-    form.ventiq = bits & 16;
-    return form;
+    constexpr LinkMode kLinks[] = {LinkMode::AltarimCom, LinkMode::QuadrovanCom, LinkMode::RixUsb,
+                                   LinkMode::VentiqUsb};
+    constexpr const char* kVersions[] = {"2.10", "1.05", "1.2", "1.1.3", "1.4.3", "2.0.6", "3.0.0", "1.0.3"};
+    return TypeRecordFormFor(kLinks[bits & 3], kVersions[(bits >> 2) & 7]);
 }
 
 } // namespace
