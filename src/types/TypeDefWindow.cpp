@@ -6,10 +6,9 @@
 #include "core/Manual.h"
 #include "core/MessageDialog.h"
 #include "core/TextHelpers.h"
-#include "types/FixedText.h"
-#include "types/Rating.h"
 #include "types/TypeDefaults.h"
 #include "types/TypeEditing.h"
+#include "types/TypeValueText.h"
 #include "types/TypeEditorDialog.h"
 #include "types/TypeImport.h"
 #include "types/TypeLibrary.h"
@@ -35,7 +34,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 namespace vamok {
 
@@ -106,21 +104,6 @@ QString QtFilter(const std::string& filter)
     for (int i = 0; i + 1 < parts.size(); i += 2)
         filters << parts[i] + " (" + parts[i + 1] + ")";
     return filters.join(";;");
-}
-
-std::string CellText(int value, int row)
-{
-    return IsHundredthsRow(row) ? FixedText(value / 100.0L, 2, App().DecimalSep) : std::to_string(value);
-}
-
-std::int32_t HundredthsOf(const std::string& text)
-{
-    if (text.empty())
-        return 0;
-    const double value = TextToFloat(NormaliseDecimal(text));
-    if (!std::isfinite(value) || std::fabs(value) > 2.0e7)
-        return 0;
-    return static_cast<std::int32_t>(std::lround(value * 100.0));
 }
 
 QAction* AddItem(QMenu* menu, const char* name, const char* caption)
@@ -356,10 +339,10 @@ void TTypeDef::ShowType(const TAPDef& type)
     Type_Name->setCurrentIndex(at);
     for (int row = 1; row < kTypeRowCount; ++row)
         for (int column = 1; column <= kTypeColumnCount; ++column)
-            TypeArray->item(row, column)->setText(FromCp1252(CellText(type.at(column, row), row)));
+            TypeArray->item(row, column)->setText(FromCp1252(TypeValueText(type.at(column, row), row, App().DecimalSep)));
     for (int k = 0; k < 4; ++k)
         Clothing[static_cast<std::size_t>(k)]->setText(
-            FromCp1252(CellText(type.at(k + 1, TypeRow::Clothing), TypeRow::Clothing)));
+            FromCp1252(TypeValueText(type.at(k + 1, TypeRow::Clothing), TypeRow::Clothing, App().DecimalSep)));
     showing_ = false;
     modified_ = false;
 }
@@ -376,7 +359,7 @@ void TTypeDef::StoreShownType(TAPDef& type)
     for (int row = 1; row < kTypeRowCount; ++row) {
         for (int column = 1; column <= kTypeColumnCount; ++column) {
             const std::string text = ToCp1252(TypeArray->item(row, column)->text());
-            type.at(column, row) = text.empty() ? 0 : IsHundredthsRow(row) ? HundredthsOf(text) : ReadScaledInt(text, 0);
+            type.at(column, row) = TypeValueOfText(text, row);
         }
     }
     StoreShownClothing(type);
@@ -385,7 +368,8 @@ void TTypeDef::StoreShownType(TAPDef& type)
 void TTypeDef::StoreShownClothing(TAPDef& type)
 {
     for (int k = 0; k < 4; ++k)
-        type.at(k + 1, TypeRow::Clothing) = HundredthsOf(ToCp1252(Clothing[static_cast<std::size_t>(k)]->text()));
+        type.at(k + 1, TypeRow::Clothing) =
+            TypeValueOfText(ToCp1252(Clothing[static_cast<std::size_t>(k)]->text()), TypeRow::Clothing);
     type.SetMarker();
 }
 

@@ -1,7 +1,7 @@
 #include "types/TypeEditing.h"
 
-#include "types/FixedText.h"
 #include "types/TypeLibrary.h"
+#include "types/TypeValueText.h"
 
 #include <algorithm>
 
@@ -15,7 +15,7 @@ std::string TypeCopyText(const TAPDef& type, const std::array<std::string, kType
         text += labels[static_cast<std::size_t>(row - 1)] + "\t";
         for (int column = 1; column <= kTypeColumnCount; ++column) {
             const std::int32_t value = type.at(column, row);
-            text += IsHundredthsRow(row) ? FixedText(value / 100.0L, 2, sep) : std::to_string(value);
+            text += TypeValueText(value, row, sep);
             text += "\t";
         }
         text += "\r\n";

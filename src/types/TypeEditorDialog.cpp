@@ -3,9 +3,9 @@
 #include "core/AppState.h"
 #include "core/Cp1252.h"
 #include "core/MessageDialog.h"
-#include "types/FixedText.h"
 #include "types/ThresholdBarWidget.h"
 #include "types/TypeRowLabels.h"
+#include "types/TypeValueText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -243,7 +243,7 @@ void TBalken2::EditLeft(int column)
 
 std::string TBalken2::ValueText(int value) const
 {
-    return IsHundredthsRow(row_) ? FixedText(value / 100.0L, 2, App().DecimalSep) : std::to_string(value);
+    return TypeValueText(value, row_, App().DecimalSep);
 }
 
 void TBalken2::RepaintBar()

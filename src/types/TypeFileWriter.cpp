@@ -3,8 +3,8 @@
 #include "core/AppState.h"
 #include "core/AtomicSave.h"
 #include "core/Cp1252.h"
-#include "types/FixedText.h"
 #include "types/TypeLibrary.h"
+#include "types/TypeValueText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,7 +18,7 @@ std::string TypeRowLine(const TAPDef& type, int row)
         if (column > 1)
             line += ';';
         const std::int32_t value = type.at(column, row);
-        line += IsHundredthsRow(row) ? FixedText(value / 100.0L, 2, App().DecimalSep) : std::to_string(value);
+        line += TypeValueText(value, row, App().DecimalSep);
     }
     return line;
 }
